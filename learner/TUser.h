@@ -1,0 +1,98 @@
+#pragma once
+// Learner profiles: the record, the scrambled profile list Users/usr.txt and the
+// per-learner files and folders. GUI-free; the login screen and the profile dialog use it.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+struct TUser
+{
+    qint32 Id = 0;
+    QString Name;   // at most 15 characters, trimmed
+    QString Gender; // "K" or "M"
+    quint8 Figure = 0; // in memory 11..16 / 21..26; in the file one less
+    quint8 HasPassword = 0;
+    QString Password; // letters A-Z, a-z and digits only
+
+    // Skin picture of the figure: "C" + gender + in-memory figure, e.g. "CK11".
+    QString FigurePicture() const;
+};
+
+namespace Learner {
+
+inline constexpr int MaxNameLength = 15;
+inline constexpr int MaxPasswordLength = 15;
+
+// Scrambles (forward) or unscrambles one line with the key "PRQ_WNAV"; every eighth byte
+// stays as it is and the length never changes.
+QByteArray ScrambleLine(const QByteArray &line, bool forward);
+
+// The plain line "Id=Name=Gender=HasPassword=Password=Figure"; user.Figure is taken as
+// it stands (pass the file numbering).
+QString BuildProfileLine(const TUser &user);
+// Parses a plain line; Figure gets one added (in-memory numbering).
+TUser ParseProfileLine(const QString &line);
+
+// Figure helpers of the profile dialog: file value = set (10 or 20) + colour (0..5).
+int FigureSet(int inMemoryFigure);    // 10 when figure <= 20, else 20
+int FigureColour(int inMemoryFigure); // figure - set - 1, kept within 0..5
+
+enum class NameProblem {
+    None,
+    Empty,       // text 58
+    Duplicate,   // text 60
+    HasEquals,   // "=" cannot be stored in the line format
+    Unstorable   // a character the code page lacks, or a scrambled line that would break
+};
+// Password rules of the profile dialog.
+enum class PasswordProblem {
+    None,
+    TooShort, // text 61: two characters or fewer
+    Mismatch  // text 62
+};
+
+bool IsPasswordCharacter(QChar c); // A-Z, a-z, 0-9
+
+// ASCII-only case folding, as the duplicate rule needs (Łucja and łucja differ).
+QString AsciiUpper(const QString &text);
+
+// The plain lines of usr.txt, in order of creation.
+class ProfileList
+{
+public:
+    QStringList Lines;
+
+    // Reads and unscrambles path; a missing file is an empty list. Lines are split only
+    // at CR LF. False with error when the file exists but cannot be read (list untouched).
+    bool Load(const QString &path, QString *error = nullptr);
+    // Scrambles and writes every line atomically.
+    bool Save(const QString &path, QString *error = nullptr) const;
+
+    TUser User(int index) const;
+    // Id of the last line + 1, or 1 when the list is empty.
+    int NextId() const;
+    // Name check of the profile dialog: trimmed name against every other line's name.
+    NameProblem CheckName(const QString &name, int ownId) const;
+};
+
+PasswordProblem CheckPassword(const QString &password, const QString &repetition);
+
+// Whether the name's line reads back intact (code page, no CR LF in the scrambled bytes).
+bool NameIsStorable(const QString &name);
+
+// Users/usr.txt, Users/<id>_stat.xml etc. below the given Users folder.
+QString ProfileListPath(const QString &usersFolder);
+QString MediaFolderPath(const QString &usersFolder, int id, const QString &which); // "Media_temp"/"Media_arch"
+
+// Creates the statistics and settings files and both recording folders of a new
+// profile. Folders left over from a removed profile with the same Id are emptied and
+// reused. False with a message naming what failed.
+bool CreateLearnerData(const QString &usersFolder, int id, QString *error = nullptr);
+
+// Deletes the statistics and settings files and both recording folders with their
+// files. Everything deletable is deleted; what could not be removed is listed.
+QStringList DeleteLearnerData(const QString &usersFolder, int id);
+
+} // namespace Learner
