@@ -1,0 +1,18 @@
+#pragma once
+// Help pages and printed pages as the program stores them: 8-bit HTML that names its own
+// character set, or Windows-1250 when it names none.
+
+#include <QByteArray>
+#include <QString>
+
+namespace Reference {
+
+// The character set named by a page's meta tag ("charset=…"), or empty.
+QByteArray DeclaredCharset(const QByteArray &html);
+// The page as text: decoded by its declared character set when Qt knows it, else Windows-1250.
+QString DecodeHtmlPage(const QByteArray &html);
+// Reads the page at path; a missing or unreadable page gives a short page saying so, with a
+// link to the contents ("h_index.html").
+QString ReadHelpPage(const QString &path, bool *found = nullptr);
+
+} // namespace Reference
