@@ -1,0 +1,141 @@
+#pragma once
+// The exercise host: a form that is never shown. It owns the catalogue and the repetitions tree,
+// keeps the navigation state (which node is being worked on, inside which package), gives every
+// screen its navigation bar and title bar, lends the pictures of the common buttons, records
+// results and moves from one package item to the next.
+
+#include <QDate>
+#include <QList>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QTimer;
+class TVelBelka;
+class TVelResButton;
+struct TElement;
+class TDrzewo;
+struct TUser;
+struct LearnerSettings;
+
+class TfrmNawigacja : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TfrmNawigacja)
+public:
+    // Bits of RegisterExerciseScreen's button set.
+    enum ButtonBits {
+        NumberedButtons = 1,
+        HelpButton = 2,
+        BackButton = 4,
+        CloseButtons = 8,
+        DictionaryButton = 16,
+    };
+    static constexpr int ExerciseButtons = 31;
+    static constexpr int SelectionButtons = 30;
+    static constexpr int MainMenuButtons = 26;
+
+    // The deferred opening of the next package item. The program routes it through the
+    // backdrop's timer and busy flag; until SetHandOff is called the host uses its own 1 ms
+    // one-shot timer and flag.
+    struct HandOff
+    {
+        std::function<bool()> isBusy;
+        std::function<void()> start; // sets the busy flag and starts the timer
+    };
+
+    // Reads the definitions file and scans the course (loadCatalogue false: empty tree, for tests
+    // that build their own with Catalogue()).
+    explicit TfrmNawigacja(QWidget *parent = nullptr, bool loadCatalogue = true);
+    ~TfrmNawigacja() override;
+
+    // Catalogue and repetitions.
+    TDrzewo &Catalogue() const;
+    QList<TElement *> &CatalogueList();
+    TDrzewo &Repetitions() const;
+    QList<TElement *> &RepetitionList();
+    // Rebuilds the catalogue in the current interface language; returns the accepted files.
+    // Invalidates the navigation state.
+    int LoadCatalogue();
+    // Renumbers CatalogueList after a test or a tool built the tree by hand.
+    void RenumberCatalogue();
+    // Loads the logged-in learner's statistics into the catalogue nodes.
+    void LoadStatistics();
+    // A new repetitions tree of the exercises due on Today().
+    void FindDueRepetitions();
+
+    // Navigation state.
+    void SetCurrent(TElement *node);
+    void SelectSibling(int n);
+    TElement *CurrentNode() const { return m_currentNode; }
+    TElement *CurrentPackage() const { return m_currentPackage; }
+    int CurrentPosition() const { return m_currentPosition; }
+
+    // The navigation bar.
+    void RegisterExerciseScreen(QWidget *screen, int buttonSet);
+    static void RemoveNavigationButtons(QWidget *screen);
+    void SetupExerciseTitleBar(TVelBelka *bar);
+    // state: 1 normal, 2 hot, 3 pressed; any other does nothing.
+    void SetButtonGlyph(TVelResButton *button, const QString &imageName, int state = 1);
+    // The picture of the holder named imageName ("IMG_Sprawdz" ...), null when there is none.
+    QPixmap Picture(const QString &imageName) const;
+
+    // Results and leaving a screen.
+    void RecordExerciseResult(QWidget *screen);
+    void ReturnToSelection(QWidget *screen);
+    void ReturnToMainMenu();
+    // The navigation bar's actions, also used by keys (Escape = back).
+    void StepToItem(QWidget *screen, int n);
+    void GoBack(QWidget *screen);
+    void AskCloseProgram();
+    void ShowHelp(QWidget *screen);
+    void ShowDictionary(QWidget *screen);
+
+    // Help page by screen name ("frmTest" -> "h_film.html"); empty for screens without one.
+    static QString HelpPage(const QString &screenName);
+
+    // The world the host works in.
+    void SetHandOff(HandOff handOff);
+    bool HandOffPending() const;
+    void SetMainMenu(QWidget *mainMenu);
+    QWidget *MainMenu() const { return m_mainMenu; }
+    // The logged-in learner and settings (held by the main menu; not owned). Until set, the
+    // host uses a learner of its own with the default settings.
+    void SetLearner(const TUser *user, const LearnerSettings *settings);
+    const TUser &Learner() const;
+    const LearnerSettings &Settings() const;
+    // "Today" for scheduling; the program leaves it unset (the system date).
+    void SetToday(const QDate &today);
+    QDate Today() const;
+
+signals:
+    // The catalogue was rebuilt; node references held elsewhere are gone.
+    void CatalogueReloaded();
+
+private:
+    void CreatePictureHolders();
+    void OpenCurrentNode();
+
+    std::unique_ptr<TDrzewo> m_catalogue;
+    QList<TElement *> m_catalogueList;
+    std::unique_ptr<TDrzewo> m_repetitions;
+    QList<TElement *> m_repetitionList;
+
+    TElement *m_currentNode = nullptr;
+    TElement *m_currentPackage = nullptr;
+    int m_currentPosition = 0;
+
+    HandOff m_handOff;
+    bool m_ownBusy = false;
+    QTimer *m_ownTimer = nullptr;
+    QWidget *m_mainMenu = nullptr;
+    const TUser *m_user = nullptr;
+    const LearnerSettings *m_settings = nullptr;
+    std::unique_ptr<TUser> m_ownUser;
+    std::unique_ptr<LearnerSettings> m_ownSettings;
+    QDate m_today;
+};
+
+extern TfrmNawigacja *frmNawigacja;
