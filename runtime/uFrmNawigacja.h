@@ -4,6 +4,8 @@
 // screen its navigation bar and title bar, lends the pictures of the common buttons, records
 // results and moves from one package item to the next.
 
+#include "course/Catalogue.h"
+
 #include <QDate>
 #include <QList>
 #include <QPixmap>
@@ -15,8 +17,6 @@
 class QTimer;
 class TVelBelka;
 class TVelResButton;
-struct TElement;
-class TDrzewo;
 struct TUser;
 struct LearnerSettings;
 
@@ -52,10 +52,10 @@ public:
     ~TfrmNawigacja() override;
 
     // Catalogue and repetitions.
-    TDrzewo &Catalogue() const;
-    QList<TElement *> &CatalogueList();
-    TDrzewo &Repetitions() const;
-    QList<TElement *> &RepetitionList();
+    Course::TDrzewo &Catalogue() const;
+    QList<Course::TElement *> &CatalogueList();
+    Course::TDrzewo &Repetitions() const;
+    QList<Course::TElement *> &RepetitionList();
     // Rebuilds the catalogue in the current interface language; returns the accepted files.
     // Invalidates the navigation state.
     int LoadCatalogue();
@@ -67,10 +67,10 @@ public:
     void FindDueRepetitions();
 
     // Navigation state.
-    void SetCurrent(TElement *node);
+    void SetCurrent(Course::TElement *node);
     void SelectSibling(int n);
-    TElement *CurrentNode() const { return m_currentNode; }
-    TElement *CurrentPackage() const { return m_currentPackage; }
+    Course::TElement *CurrentNode() const { return m_currentNode; }
+    Course::TElement *CurrentPackage() const { return m_currentPackage; }
     int CurrentPosition() const { return m_currentPosition; }
 
     // The navigation bar.
@@ -118,13 +118,12 @@ private:
     void CreatePictureHolders();
     void OpenCurrentNode();
 
-    std::unique_ptr<TDrzewo> m_catalogue;
-    QList<TElement *> m_catalogueList;
-    std::unique_ptr<TDrzewo> m_repetitions;
-    QList<TElement *> m_repetitionList;
+    Course::TCatalogue m_catalogue;
+    std::unique_ptr<Course::TDrzewo> m_repetitions;
+    QList<Course::TElement *> m_repetitionList;
 
-    TElement *m_currentNode = nullptr;
-    TElement *m_currentPackage = nullptr;
+    Course::TElement *m_currentNode = nullptr;
+    Course::TElement *m_currentPackage = nullptr;
     int m_currentPosition = 0;
 
     HandOff m_handOff;

@@ -15,7 +15,9 @@ class TVelBelka;
 class TVelListBox;
 class TVelResButton;
 class TfrmNawigacja;
+namespace Course {
 struct TElement;
+}
 
 // An opening routine: checks the file, creates the screen, loads the file, registers the screen
 // with the host and shows it. path is the file on disk, mediaMarks the package's speaker marks.
@@ -61,7 +63,7 @@ public:
     TALScrollBar *ScrollBar() const { return m_scrollBar; }
 
     // Appends the numbered titles of node's children, each followed by its visible descendants.
-    void FillList(TVelListBox *list, TElement *node);
+    void FillList(TVelListBox *list, Course::TElement *node);
     // Empties the list of the mode and fills it from its tree's root.
     void RefillList(int mode);
     void UpdateScrollBar();
@@ -71,10 +73,10 @@ public:
     void ApplyInterfaceTexts();
 
     // The node of a row of list, or null.
-    TElement *NodeOfRow(const TVelListBox *list, int row) const;
-    static Hit HitZone(const TElement &node, int x);
+    Course::TElement *NodeOfRow(const TVelListBox *list, int row) const;
+    static Hit HitZone(const Course::TElement &node, int x);
     // The hint of the repetition-hint zone, empty when the node has nothing scheduled.
-    static QString RepetitionHint(const TElement &node);
+    static QString RepetitionHint(const Course::TElement &node);
     // A click (button release) at list-relative x on row.
     void ActivateRow(TVelListBox *list, int row, int x);
     void ToggleRow(TVelListBox *list, int row);
@@ -87,9 +89,9 @@ protected:
 
 private:
     void CreateComponents();
-    void OpenNode(TVelListBox *list, TElement *node, bool disableList);
+    void OpenNode(TVelListBox *list, Course::TElement *node, bool disableList);
     void SyncScrollBar();
-    const QList<TElement *> &ListOfMode(const TVelListBox *list) const;
+    const QList<Course::TElement *> &ListOfMode(const TVelListBox *list) const;
 
     TfrmNawigacja *m_host;
     int m_mode = CatalogueMode;
