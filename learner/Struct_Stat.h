@@ -5,13 +5,20 @@
 #include <QDate>
 #include <QList>
 #include <QString>
-#include <functional>
 
+namespace Course {
 struct TElement;
 class TDrzewo;
+} // namespace Course
+namespace Utils {
+class IProgress;
+}
 struct LearnerSettings;
 
 namespace Learner {
+
+using Course::TDrzewo;
+using Course::TElement;
 
 // folder/<id>_stat.xml, folder being the program's Users folder.
 QString StatisticsPath(const QString &usersFolder, int id);
@@ -49,10 +56,10 @@ struct StatisticsLoadResult
 };
 
 // Loads the learner's file into every node (defaults first). A missing or unreadable file
-// is re-created empty and reported through Utils::ShowSystemError. step(i) is called after
-// node i (the progress window).
+// is re-created empty and reported through Utils::ShowSystemError. The progress window, when
+// given, shows interface text 52 and advances node by node.
 StatisticsLoadResult LoadStatistics(const QList<TElement *> &nodes, const QString &usersFolder, int id,
-                                    const std::function<void(int)> &step = {});
+                                    Utils::IProgress *progress = nullptr);
 
 // What RecordExerciseResult reads from a screen's result panel Panel_Wynik.
 struct ResultPanelState
