@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDomDocument;
 class QIODevice;
 
 namespace Utils {
@@ -29,6 +30,7 @@ QStringList &InterfaceTexts();
 QString GetInterfaceText(int number);
 
 QString ProductCaption(); // "Lernivo 6.0 Audivox"
+QString ApplicationTitle(); // "Audivox", the task-bar title
 
 QString GetField(int n, const QString &text, QChar delimiter);
 
@@ -48,6 +50,15 @@ void CreateDefaultSettings(const QString &folder, int id);
 bool RewriteUnicodeFile(QIODevice &file);
 bool WriteUnicodeLine(QIODevice &file, const QString &text);
 QString ReadUnicodeLine(QIODevice &file);
+
+// XML files of the course and of the learner, in whatever encoding their declaration (or
+// byte order mark) names: UTF-8, UTF-16 or Windows-1250. False with a message in error when
+// the bytes cannot be read or are not well-formed.
+bool ParseXml(const QByteArray &bytes, QDomDocument &document, QString *error = nullptr);
+bool ReadXmlFile(const QString &path, QDomDocument &document, QString *error = nullptr);
+
+// An integer as the XML readers take it: surrounding blanks allowed, nothing else.
+bool ParseInteger(const QString &text, int *value);
 
 // Writes data to path atomically (a new file renamed over the old); false on failure.
 bool WriteFileAtomically(const QString &path, const QByteArray &data, QString *error = nullptr);
