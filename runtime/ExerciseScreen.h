@@ -52,7 +52,4 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-
-private:
-    int m_resultTag = 0;
 };

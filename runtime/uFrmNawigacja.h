@@ -15,6 +15,9 @@
 #include <memory>
 
 class QTimer;
+namespace Utils {
+class IProgress;
+}
 class TVelBelka;
 class TVelResButton;
 struct TUser;
@@ -46,9 +49,10 @@ public:
         std::function<void()> start; // sets the busy flag and starts the timer
     };
 
-    // Reads the definitions file and scans the course (loadCatalogue false: empty tree, for tests
-    // that build their own with Catalogue()).
-    explicit TfrmNawigacja(QWidget *parent = nullptr, bool loadCatalogue = true);
+    // Reads the definitions file and scans the course, showing progress (loadCatalogue false: an
+    // empty tree, for tests that build their own with Catalogue() and RenumberCatalogue()).
+    explicit TfrmNawigacja(QWidget *parent = nullptr, bool loadCatalogue = true,
+                           Utils::IProgress *progress = nullptr);
     ~TfrmNawigacja() override;
 
     // Catalogue and repetitions.
@@ -100,11 +104,13 @@ public:
     void SetHandOff(HandOff handOff);
     bool HandOffPending() const;
     void SetMainMenu(QWidget *mainMenu);
+    // The progress window of the catalogue scan and the statistics load (not owned).
+    void SetProgress(Utils::IProgress *progress);
     QWidget *MainMenu() const { return m_mainMenu; }
     // The logged-in learner and settings (held by the main menu; not owned). Until set, the
     // host uses a learner of its own with the default settings.
     void SetLearner(const TUser *user, const LearnerSettings *settings);
-    const TUser &Learner() const;
+    const TUser &LoggedInUser() const;
     const LearnerSettings &Settings() const;
     // "Today" for scheduling; the program leaves it unset (the system date).
     void SetToday(const QDate &today);
@@ -130,6 +136,7 @@ private:
     bool m_ownBusy = false;
     QTimer *m_ownTimer = nullptr;
     QWidget *m_mainMenu = nullptr;
+    Utils::IProgress *m_progress = nullptr;
     const TUser *m_user = nullptr;
     const LearnerSettings *m_settings = nullptr;
     std::unique_ptr<TUser> m_ownUser;
