@@ -113,6 +113,7 @@ private:
     std::unique_ptr<Media::IWaveDevice> m_device;
     std::deque<TWaveBuffer *> m_freeBuffers;
     std::deque<TWaveBuffer *> m_busyBuffers;
+    std::deque<TWaveBuffer *> m_spentBuffers; // taken out by the end of the data
     std::deque<qint64> m_writtenSizes;
     Media::TPcmFormat m_format;
     int m_writtenCount = 0;

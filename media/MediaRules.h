@@ -41,9 +41,9 @@ struct TMediaButtonSetup
     int CaptionText = 0;     // interface text number
 };
 
-// checkedPath is the file that must exist: the name under Media\Teksty, ".wmv" asked
-// for as ".mpg". exists tells whether it does.
-QString MediaButtonCheckPath(const QString &mediaRoot, const QString &name);
+// The file that must exist, relative to the media root: the name under "\Media\Teksty",
+// a ".wmv" asked for as ".mpg" (films are shipped as mpg).
+QString MediaButtonCheckPath(const QString &name);
 TMediaButtonSetup DecideMediaButton(const QString &name, bool exists);
 
 } // namespace Media
