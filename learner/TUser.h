@@ -79,8 +79,10 @@ public:
 
 PasswordProblem CheckPassword(const QString &password, const QString &repetition);
 
-// Whether the name's line reads back intact (code page, no CR LF in the scrambled bytes).
+// Whether every character of the name exists in the code page (and none is a control).
 bool NameIsStorable(const QString &name);
+// Whether a plain line survives scrambling and the CR LF split of the reader.
+bool LineIsStorable(const QString &plainLine);
 
 // Users/usr.txt, Users/<id>_stat.xml etc. below the given Users folder.
 QString ProfileListPath(const QString &usersFolder);

@@ -1,0 +1,187 @@
+#include "learner/Struct_Config.h"
+
+#include "learner/LearnerFiles.h"
+#include "utils/SystemMessage.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QStringList>
+
+LearnerSettings LearnerSettings::Defaults()
+{
+    LearnerSettings s;
+    s.InterfaceLanguage = 0;
+    s.TranslationLanguage = 0;
+    s.ArchiveRecordings = 0;
+    s.ScheduleRepetitions = 1;
+    s.RepetitionThreshold = 61;
+    s.Reserved6 = 3;
+    s.SentenceNoticePending = 1;
+    s.DialogueNoticePending = 1;
+    s.WordNoticePending = 1;
+    s.UsePunctuation = 0;
+    s.MatchCase = 1;
+    return s;
+}
+
+int LearnerSettings::Value(int id) const
+{
+    switch (id) {
+    case 1: return InterfaceLanguage;
+    case 2: return TranslationLanguage;
+    case 3: return ArchiveRecordings;
+    case 4: return ScheduleRepetitions;
+    case 5: return RepetitionThreshold;
+    case 6: return 3; // no behaviour reads it; every save restores it
+    case 7: return SentenceNoticePending;
+    case 8: return DialogueNoticePending;
+    case 9: return WordNoticePending;
+    case 10: return UsePunctuation;
+    case 11: return MatchCase;
+    default: return 0;
+    }
+}
+
+void LearnerSettings::SetValue(int id, int value)
+{
+    const auto byte = quint8(value);
+    switch (id) {
+    case 1: InterfaceLanguage = byte; break;
+    case 2: TranslationLanguage = byte; break;
+    case 3: ArchiveRecordings = byte; break;
+    case 4: ScheduleRepetitions = byte; break;
+    case 5: RepetitionThreshold = value; break;
+    case 6: Reserved6 = value; break;
+    case 7: SentenceNoticePending = byte; break;
+    case 8: DialogueNoticePending = byte; break;
+    case 9: WordNoticePending = byte; break;
+    case 10: UsePunctuation = byte; break;
+    case 11: MatchCase = byte; break;
+    default: break;
+    }
+}
+
+namespace Learner {
+
+QString SettingsPath(const QString &usersFolder, int id)
+{
+    return usersFolder + QLatin1Char('/') + QString::number(id) + QStringLiteral("_config.xml");
+}
+
+QByteArray DefaultSettingsFileContent()
+{
+    const LearnerSettings defaults = LearnerSettings::Defaults();
+    QStringList lines{QStringLiteral("<?xml version=\"1.0\"?>"), QStringLiteral("<config>")};
+    for (int id = 1; id <= 11; ++id)
+        lines << QStringLiteral("<value id=\"%1\">%2</value>").arg(id).arg(defaults.Value(id));
+    lines << QStringLiteral("</config>");
+    return Files::Utf16Lines(lines);
+}
+
+bool CreateDefaultSettingsFile(const QString &usersFolder, int id, QString *error)
+{
+    return Files::WriteAtomically(SettingsPath(usersFolder, id), DefaultSettingsFileContent(), error);
+}
+
+static bool ReadIntegerText(const QDomElement &element, const QString &attribute, int &value)
+{
+    bool ok = false;
+    value = (attribute.isEmpty() ? element.text() : element.attribute(attribute)).trimmed().toInt(&ok);
+    return ok;
+}
+
+SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerSettings &settings)
+{
+    SettingsLoadResult result;
+    const QString path = SettingsPath(usersFolder, id);
+    QDomDocument doc;
+    QString why;
+    const Files::XmlState state = Files::ReadXml(path, QStringLiteral("config"), doc, &why);
+
+    if (state == Files::XmlState::Read) {
+        for (QDomElement e = doc.documentElement().firstChildElement(QStringLiteral("value")); !e.isNull();
+             e = e.nextSiblingElement(QStringLiteral("value"))) {
+            int key = 0;
+            int value = 0;
+            // A hand-edited value that is not a number keeps the setting as it was.
+            if (ReadIntegerText(e, QStringLiteral("id"), key) && key >= 1 && key <= 11 &&
+                ReadIntegerText(e, QString(), value))
+                settings.SetValue(key, value);
+        }
+        return result;
+    }
+
+    if (state == Files::XmlState::Missing) {
+        result.State = SettingsFileState::Missing;
+        result.Message = QStringLiteral("Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ");
+    } else {
+        result.State = SettingsFileState::Damaged;
+        result.DamagedCopy = Files::KeepDamagedFile(path, QDate::currentDate());
+        if (result.DamagedCopy.isEmpty()) {
+            // Never overwrite a file we could not move aside.
+            result.State = SettingsFileState::Failed;
+            result.Message = QStringLiteral("Plik ustawień użytkownika %1 jest uszkodzony (%2) i nie można go "
+                                            "przenieść. Używane są ustawienia domyślne, plik pozostaje bez zmian.")
+                                 .arg(QDir::toNativeSeparators(path), why);
+            Utils::ShowSystemError(result.Message);
+            settings = LearnerSettings::Defaults();
+            return result;
+        }
+        result.Message = QStringLiteral("Plik ustawień użytkownika %1 był uszkodzony (%2). Zachowano go jako %3. "
+                                        "Utworzono nowy plik z ustawieniami domyślnymi.")
+                             .arg(QDir::toNativeSeparators(path), why, QDir::toNativeSeparators(result.DamagedCopy));
+    }
+
+    QString writeError;
+    if (!CreateDefaultSettingsFile(usersFolder, id, &writeError)) {
+        result.State = SettingsFileState::Failed;
+        result.Message += QLatin1Char('\n') + writeError;
+    }
+    Utils::ShowSystemError(result.Message);
+    // The fresh file's values, not those of whoever was logged in before.
+    settings = LearnerSettings::Defaults();
+    return result;
+}
+
+bool SaveSettingsFile(const QString &usersFolder, int id, const LearnerSettings &settings, QString *error)
+{
+    const QString path = SettingsPath(usersFolder, id);
+    QDomDocument doc;
+    QString why;
+    const Files::XmlState state = Files::ReadXml(path, QStringLiteral("config"), doc, &why);
+    if (state != Files::XmlState::Read) {
+        if (error)
+            *error = state == Files::XmlState::Missing
+                         ? QStringLiteral("Brak pliku ustawień użytkownika %1.").arg(QDir::toNativeSeparators(path))
+                         : QStringLiteral("Nie można odczytać pliku ustawień użytkownika %1 (%2).")
+                               .arg(QDir::toNativeSeparators(path), why);
+        return false;
+    }
+    for (QDomElement e = doc.documentElement().firstChildElement(QStringLiteral("value")); !e.isNull();
+         e = e.nextSiblingElement(QStringLiteral("value"))) {
+        int key = 0;
+        if (!ReadIntegerText(e, QStringLiteral("id"), key) || key < 1 || key > 11)
+            continue;
+        while (e.hasChildNodes())
+            e.removeChild(e.firstChild());
+        e.appendChild(doc.createTextNode(QString::number(settings.Value(key))));
+    }
+    return Files::WriteAtomically(path, Files::SerializeXml(doc), error);
+}
+
+int FirstUseNoticeForKind(int kind)
+{
+    switch (kind) {
+    case 21: case 22: case 24: return 7;
+    case 11: case 14: case 18: case 26: return 8;
+    case 1: case 3: case 4: case 7: case 31: return 9;
+    default: return 0;
+    }
+}
+
+int FirstUseNoticeText(int notice)
+{
+    return notice >= 7 && notice <= 9 ? 83 + notice : 0;
+}
+
+} // namespace Learner

@@ -1,0 +1,180 @@
+// The learner's settings file: creation byte for byte, reading, saving, damaged files.
+
+#include "learner/Struct_Config.h"
+#include "utils/SystemMessage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TstLearnerSettings : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QStringList shown;
+
+    QString users() const { return dir.path(); }
+    QString path(int id = 3) const { return Learner::SettingsPath(users(), id); }
+    void writeFile(const QByteArray &bytes, int id = 3)
+    {
+        QFile f(path(id));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    QByteArray readFile(const QString &p) const
+    {
+        QFile f(p);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(dir.isValid());
+        Utils::SetSystemErrorHandler([this](const QString &, const QString &text) { shown << text; });
+    }
+    void init()
+    {
+        shown.clear();
+        for (const QString &name : QDir(users()).entryList(QDir::Files))
+            QFile::remove(users() + QLatin1Char('/') + name);
+    }
+
+    void createdFileIsExact()
+    {
+        QVERIFY(Learner::CreateDefaultSettingsFile(users(), 3));
+        const char16_t expected[] = u"\uFEFF<?xml version=\"1.0\"?>\r\n<config>\r\n"
+                                    u"<value id=\"1\">0</value>\r\n<value id=\"2\">0</value>\r\n"
+                                    u"<value id=\"3\">0</value>\r\n<value id=\"4\">1</value>\r\n"
+                                    u"<value id=\"5\">61</value>\r\n<value id=\"6\">3</value>\r\n"
+                                    u"<value id=\"7\">1</value>\r\n<value id=\"8\">1</value>\r\n"
+                                    u"<value id=\"9\">1</value>\r\n<value id=\"10\">0</value>\r\n"
+                                    u"<value id=\"11\">1</value>\r\n</config>\r\n";
+        QByteArray bytes;
+        for (const char16_t c : std::u16string_view(expected)) {
+            bytes.append(char(c & 0xFF));
+            bytes.append(char(c >> 8));
+        }
+        QCOMPARE(readFile(path()), bytes);
+        QVERIFY(bytes.startsWith(QByteArray("\xFF\xFE<\0", 4)));
+
+        LearnerSettings s;
+        QCOMPARE(Learner::LoadSettingsFile(users(), 3, s).State, Learner::SettingsFileState::Read);
+        QCOMPARE(s, LearnerSettings::Defaults());
+        QVERIFY(shown.isEmpty());
+    }
+
+    // id 6 is read as written but always saved as 3; unknown ids and odd values survive.
+    void reservedAndUnknownIds()
+    {
+        writeFile("<?xml version=\"1.0\"?>\n<config>\n<value id=\"6\">7</value>\n<value id=\"12\">99</value>\n"
+                  "<value id=\"5\">80</value>\n<value id=\"4\">abc</value>\n<value id=\"2\">255</value>\n</config>\n");
+        LearnerSettings s = LearnerSettings::Defaults();
+        s.ScheduleRepetitions = 0;
+        QCOMPARE(Learner::LoadSettingsFile(users(), 3, s).State, Learner::SettingsFileState::Read);
+        QCOMPARE(s.Reserved6, 7);
+        QCOMPARE(s.RepetitionThreshold, 80);
+        QCOMPARE(s.TranslationLanguage, quint8(255));
+        QCOMPARE(s.ScheduleRepetitions, quint8(0)); // "abc" leaves the setting alone
+
+        s.RepetitionThreshold = 45;
+        s.MatchCase = 0; // id 11 is not in the file: a save adds nothing
+        QVERIFY(Learner::SaveSettingsFile(users(), 3, s));
+        const QString saved = QString::fromUtf8(readFile(path()));
+        QVERIFY2(saved.contains(u"<value id=\"6\">3</value>"), qPrintable(saved));
+        QVERIFY(saved.contains(u"<value id=\"12\">99</value>"));
+        QVERIFY(saved.contains(u"<value id=\"5\">45</value>"));
+        QVERIFY(!saved.contains(u"id=\"11\""));
+        QCOMPARE(saved.count(u"<value"), 5);
+
+        LearnerSettings again;
+        Learner::LoadSettingsFile(users(), 3, again);
+        QCOMPARE(again.Reserved6, 3);
+        QCOMPARE(again.RepetitionThreshold, 45);
+    }
+
+    // After the first save the file is no longer UTF-16; every field must still read back.
+    void saveRoundTrip()
+    {
+        QVERIFY(Learner::CreateDefaultSettingsFile(users(), 3));
+        LearnerSettings s;
+        for (int id = 1; id <= 11; ++id)
+            s.SetValue(id, id == 5 ? 100 : (id % 2));
+        s.InterfaceLanguage = 4;
+        QVERIFY(Learner::SaveSettingsFile(users(), 3, s));
+        LearnerSettings back;
+        QCOMPARE(Learner::LoadSettingsFile(users(), 3, back).State, Learner::SettingsFileState::Read);
+        s.Reserved6 = 3;
+        QCOMPARE(back, s);
+    }
+
+    void missingFileIsRecreated()
+    {
+        LearnerSettings s;
+        s.RepetitionThreshold = 99; // left from the learner logged in before
+        const auto r = Learner::LoadSettingsFile(users(), 3, s);
+        QCOMPARE(r.State, Learner::SettingsFileState::Missing);
+        QCOMPARE(shown, QStringList{QStringLiteral("Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ")});
+        QCOMPARE(readFile(path()), Learner::DefaultSettingsFileContent());
+        QCOMPARE(s, LearnerSettings::Defaults());
+    }
+
+    void damagedFileIsKeptBeside()
+    {
+        const QByteArray damaged("<config><value id=\"1\">2</value>"); // cut off mid-write
+        writeFile(damaged);
+        LearnerSettings s;
+        const auto r = Learner::LoadSettingsFile(users(), 3, s);
+        QCOMPARE(r.State, Learner::SettingsFileState::Damaged);
+        QCOMPARE(r.DamagedCopy, path() + QStringLiteral(".damaged-") + QDate::currentDate().toString(u"yyyy-MM-dd"));
+        QCOMPARE(readFile(r.DamagedCopy), damaged);
+        QCOMPARE(readFile(path()), Learner::DefaultSettingsFileContent());
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown[0].contains(QDir::toNativeSeparators(r.DamagedCopy)));
+
+        // A second damaged file the same day does not overwrite the first copy.
+        writeFile("<wrong/>");
+        const auto r2 = Learner::LoadSettingsFile(users(), 3, s);
+        QCOMPARE(r2.DamagedCopy, r.DamagedCopy + QStringLiteral("-2"));
+        QCOMPARE(readFile(r.DamagedCopy), damaged);
+    }
+
+    void saveWithoutReadableFileWritesNothing()
+    {
+        QString error;
+        QVERIFY(!Learner::SaveSettingsFile(users(), 3, LearnerSettings::Defaults(), &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFile::exists(path()));
+        writeFile("not xml");
+        QVERIFY(!Learner::SaveSettingsFile(users(), 3, LearnerSettings::Defaults(), &error));
+        QCOMPARE(readFile(path()), QByteArray("not xml"));
+    }
+
+    void noticeKinds_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("notice");
+        for (int k : {21, 22, 24})
+            QTest::addRow("sentence %d", k) << k << 7;
+        for (int k : {11, 14, 18, 26})
+            QTest::addRow("dialogue %d", k) << k << 8;
+        for (int k : {1, 3, 4, 7, 31})
+            QTest::addRow("word %d", k) << k << 9;
+        for (int k : {8, 50, 52, 101})
+            QTest::addRow("none %d", k) << k << 0;
+    }
+    void noticeKinds()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, notice);
+        QCOMPARE(Learner::FirstUseNoticeForKind(kind), notice);
+        QCOMPARE(Learner::FirstUseNoticeText(notice), notice ? notice + 83 : 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstLearnerSettings)
+#include "tst_learner_settings.moc"
