@@ -132,6 +132,8 @@ LoadResult ReadDictionary(const QByteArray &data, bool scrambled, const LoadProg
     const int maximum = int(lines.size());
     result.Entries.reserve(maximum);
     int position = 0;
+    if (progress)
+        progress(0, maximum);
     for (const QString &raw : std::as_const(lines)) {
         TDane entry;
         if (ParseDictionaryLine(scrambled ? UnscrambleLine(raw) : raw, entry))

@@ -37,6 +37,9 @@ private:
     QTextDocument *Doc;
 };
 
+// The program-wide print component (created on first use).
+TPrinterHTML &PrinterHTML();
+
 class TfrmPomoc : public QWidget
 {
     Q_OBJECT

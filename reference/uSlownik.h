@@ -3,12 +3,13 @@
 // navigation bar and by a right-button press on a word of an exercise.
 
 #include "reference/Slownik.h"
+#include "utils/Progress.h"
 
 #include <QList>
 #include <QWidget>
 #include <memory>
 
-class QPainter;
+class QFontMetrics;
 
 class TfrmSlownik : public QWidget
 {
@@ -16,8 +17,9 @@ class TfrmSlownik : public QWidget
     Q_DISABLE_COPY_MOVE(TfrmSlownik)
 
 public:
-    // Loads "Dane\Slownik.txt" of the program folder (or its ".txtde" variant).
-    explicit TfrmSlownik(QWidget *parent = nullptr);
+    // Loads "Dane\Slownik.txt" of the program folder (or its ".txtde" variant), showing the
+    // load on progress when one is given.
+    explicit TfrmSlownik(QWidget *parent = nullptr, Utils::IProgress *progress = nullptr);
     ~TfrmSlownik() override;
 
     // WczytajDane: replaces the entries with those of the file at path.
@@ -63,6 +65,7 @@ private:
 
     struct Controls;
     std::unique_ptr<Controls> ui;
+    QWidget *pbSlownikArea = nullptr;
 };
 
 extern TfrmSlownik *frmSlownik;
@@ -72,7 +75,17 @@ extern TfrmSlownik *frmSlownik;
 void LookUpWordAt(const QString &word);
 void LookUpWordAt(const TPozycjeSlowek &words, const QPoint &point);
 
-// Draws a translation's words from x on the line at top, wrapping at right; "[d] " label
-// markers come out as their label text in grey italics. Returns the bottom of the last line.
-int DrawTranslation(QPainter &painter, const QString &translation, int x, int top, int right,
-                    int lineHeight);
+// One piece of text of the drawn result list: a word at its top-left point, or a label
+// marker's text (drawn in grey italics).
+struct TSlownikRun
+{
+    QString Text;
+    QPoint Pos;
+    bool Label = false;
+};
+
+// Lays out at most 8 entries from first in an area of width × height: headwords from x 10
+// (wrapping past 200), translations from x 200 (wrapping past width), 4 pixels between words;
+// plain must be the list font and italic its italic form.
+QList<TSlownikRun> LayoutResultList(const QList<TDane> &list, int first, const QFontMetrics &plain,
+                                    const QFontMetrics &italic, int width, int height);
