@@ -1,0 +1,139 @@
+#include "tests/course/CourseFixture.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QStringList out;
+    QStringList err;
+};
+
+Run inspect(const QStringList &args)
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("AUDIVOX_COURSE_TOOL"), args);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    run.err = QString::fromUtf8(process.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    return run;
+}
+
+} // namespace
+
+class TestCourseInspector : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY2(QFileInfo(qEnvironmentVariable("AUDIVOX_COURSE_TOOL")).isExecutable(), "AUDIVOX_COURSE_TOOL");
+    }
+
+    void sampleCourseIsSound()
+    {
+        const QString program = qEnvironmentVariable("AUDIVOX_TEST_PROGRAM_DIR");
+        if (!QFileInfo::exists(program + u"/Config/definitions.xml"_s))
+            QSKIP("the program folder is not assembled");
+        for (const QString &language : {u"0"_s, u"1"_s}) {
+            const Run run = inspect({program, u"--language"_s, language});
+            QVERIFY2(run.status == 0, qPrintable(run.err.join(u'\n')));
+            QVERIFY(run.err.isEmpty());
+            QVERIFY(!run.out.isEmpty());
+            for (qsizetype i = 0; i < run.out.size(); ++i) {
+                const QStringList fields = run.out.at(i).split(u'\t');
+                QCOMPARE(fields.size(), 4);
+                QVERIFY(fields.at(0).startsWith(QString::number(i) + u'='));
+            }
+        }
+    }
+
+    void listsCatalogueAndProblems()
+    {
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Dialogi:Dialogues"_s}, {u"13:Układanie:Arranging"_s, u"38:Wczytuję:"_s});
+        const QString body = u"<znaczniki_nagrania>0#5</znaczniki_nagrania>"
+                             "<element_paczki><nazwa id=\"0\">Jest</nazwa><poziom>1</poziom><typ_cw>3</typ_cw>"
+                             "<plik>jest.xml</plik></element_paczki>"
+                             "<element_paczki><nazwa id=\"0\">Brak</nazwa><poziom>1</poziom><typ_cw>3</typ_cw>"
+                             "<plik>brak.xml</plik></element_paczki>"_s;
+        course.WriteExercise(u"a.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(100, 1, u"Pakiet"_s, {}, 1,
+                                                                                     u"1"_s, u"2"_s, body)));
+        course.WriteExercise(u"b.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(100, 1, u"Zdania=1"_s, {}, 1,
+                                                                                     u"3"_s, u"1"_s)));
+        course.WriteExercise(u"c.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(3, 1, u"Test"_s, {}, 1, {}, {},
+                                                                                     {}, u"brak.mp3"_s)));
+        course.WriteExercise(u"d.xml"_s, "<cwiczenie><config>");
+        course.WriteExercise(u"e.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(3, 1, u"After"_s)));
+        course.WriteExercise(u"Paczki/jest.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(3, 1, u"Jest"_s)));
+
+        const Run run = inspect({course.Folder()});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, (QStringList{u"0=0=Dialogi\t0\t\t"_s, u"1=1=Pakiet\t101\ta.xml\t0#5"_s,
+                                       u"2=2=Jest\t3\tPaczki\\jest.xml\t0#5"_s,
+                                       u"3=2=Brak\t3\tPaczki\\brak.xml\t0#5"_s, u"4=1=Zdania=1\t103\tb.xml\t"_s,
+                                       u"5=2=Układanie\t21\tb.xml\t"_s, u"6=1=Test\t3\tc.xml\t"_s}));
+        const QString errors = run.err.join(u'\n');
+        QVERIFY2(errors.contains(u"Błąd podczas analizowania pliku ćwiczenia. Dalsze wczytywanie ćwiczeń zostało "
+                                 "przerwane! (d.xml)"_s),
+                 qPrintable(errors));
+        QVERIFY2(errors.contains(u"Dane\\Paczki\\brak.xml: the file is missing"_s), qPrintable(errors));
+        QVERIFY2(errors.contains(u"Dane\\c.xml: the recording brak.mp3 is missing under Media"_s), qPrintable(errors));
+        QVERIFY2(errors.contains(u"interface text 38 is missing in language 1 (English)"_s), qPrintable(errors));
+        QCOMPARE(run.err.size(), 4);
+    }
+
+    void warnsAboutCrowdedNode()
+    {
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
+        for (int i = 0; i < 101; ++i)
+            course.WriteExercise(u"e%1.xml"_s.arg(i, 3, 10, QChar(u'0')),
+                                 CourseFixture::Utf8(CourseFixture::Exercise(3, 1, u"E%1"_s.arg(i))));
+        const Run run = inspect({course.Folder(), u"--language"_s, u"1"_s});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out.size(), 102);
+        QCOMPARE(run.out.first(), u"0=0=Group\t0\t\t"_s);
+        QCOMPARE(run.err, (QStringList{u"Group: 101 children, more than 100"_s}));
+    }
+
+    void unreadableCourse_data()
+    {
+        QTest::addColumn<QByteArray>("definitions");
+        QTest::addRow("no definitions file") << QByteArray();
+        QTest::addRow("definitions not well-formed") << QByteArray("<definitions>");
+    }
+
+    void unreadableCourse()
+    {
+        QFETCH(QByteArray, definitions);
+        CourseFixture course;
+        if (!definitions.isEmpty())
+            course.Write(u"Config/definitions.xml"_s, definitions);
+        const Run run = inspect({course.Folder()});
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(run.err.size(), 1);
+        QVERIFY(run.err.first().startsWith(u"Config\\definitions.xml: "_s));
+    }
+
+    void badArguments()
+    {
+        QCOMPARE(inspect({}).status, 2);
+        QCOMPARE(inspect({u"x"_s, u"--language"_s, u"pl"_s}).status, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCourseInspector)
+#include "tst_course_inspector.moc"

@@ -1,0 +1,167 @@
+#include "tools/course-inspector/CourseInspector.h"
+
+#include "course/Catalogue.h"
+#include "course/ExerciseKind.h"
+#include "course/Struct_Definitions.h"
+#include "course/Struct_Paczka.h"
+#include "utils/SystemMessage.h"
+#include "utils/Utils.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+namespace Inspector {
+
+namespace {
+
+QHash<int, BodyCheck> &bodyChecks()
+{
+    static QHash<int, BodyCheck> checks;
+    return checks;
+}
+
+const QStringList mediaFolders{QStringLiteral("Teksty"), QStringLiteral("Dialogi"), QStringLiteral("Zdania"),
+                               QStringLiteral("3Obrazki"), QStringLiteral("Odkrywanki")};
+
+bool recordingExists(const QString &name)
+{
+    for (const QString &folder : mediaFolders) {
+        if (QFileInfo::exists(Utils::MediaPath(QStringLiteral("\\Media\\") + folder + u'\\' + name)))
+            return true;
+    }
+    return false;
+}
+
+void checkDefinitions(const Course::TXMLDefinitionsType &definitions, QStringList &problems)
+{
+    QList<Course::TLanguage> languages;
+    QList<int> hints;
+    QList<int> groups;
+    try {
+        languages = definitions.Languages();
+        hints = definitions.HintIds();
+        groups = definitions.GroupIds();
+    } catch (const Course::TXMLReadError &e) {
+        problems << QStringLiteral("Config\\definitions.xml: %1").arg(QString::fromUtf8(e.what()));
+        return;
+    }
+    if (languages.isEmpty())
+        problems << QStringLiteral("Config\\definitions.xml: no languages");
+    QSet<int> seen;
+    for (int hint : std::as_const(hints)) {
+        if (seen.contains(hint))
+            problems << QStringLiteral("interface text %1 is defined more than once").arg(hint);
+        seen.insert(hint);
+        for (const Course::TLanguage &language : std::as_const(languages)) {
+            if (definitions.InterfaceTextEntry(hint, language.Id).isEmpty())
+                problems << QStringLiteral("interface text %1 is missing in language %2 (%3)")
+                                .arg(hint)
+                                .arg(language.Id)
+                                .arg(language.Name);
+        }
+    }
+    for (int group : std::as_const(groups)) {
+        for (const Course::TLanguage &language : std::as_const(languages)) {
+            if (definitions.GroupName(group, language.Id).isEmpty())
+                problems << QStringLiteral("group %1 has no name in language %2 (%3)")
+                                .arg(group)
+                                .arg(language.Id)
+                                .arg(language.Name);
+        }
+    }
+}
+
+// The files one node refers to: its exercise file (package items in Paczki), the recording
+// its envelope names, and what its kind's body check finds.
+void checkNode(const Course::TElement &node, QSet<QString> &checkedFiles, QStringList &problems)
+{
+    if (node.FileName.isEmpty() || checkedFiles.contains(node.FileName))
+        return;
+    checkedFiles.insert(node.FileName);
+    const QString path = Utils::ProgramPath(QStringLiteral("\\Dane\\") + node.FileName);
+    if (!QFileInfo::exists(path)) {
+        problems << QStringLiteral("Dane\\%1: the file is missing").arg(node.FileName);
+        return;
+    }
+    Course::TExerciseFile file;
+    QString error;
+    if (!Course::LoadExerciseFile(path, file, &error)) {
+        problems << QStringLiteral("Dane\\%1: %2").arg(node.FileName, error);
+        return;
+    }
+    if (!file.Cwiczenie.IsExercise()) {
+        problems << QStringLiteral("Dane\\%1: the root element is not cwiczenie").arg(node.FileName);
+        return;
+    }
+    const QString recording = file.Cwiczenie.Config().Multimedia().trimmed();
+    if (!recording.isEmpty() && !recordingExists(recording))
+        problems << QStringLiteral("Dane\\%1: the recording %2 is missing under Media").arg(node.FileName, recording);
+    if (node.NodeType == Course::NodeType::PackageItem && node.InPackageFolder) {
+        try {
+            const int kind = file.Cwiczenie.Config().Typ_cw();
+            if (kind != node.Kind)
+                problems << QStringLiteral("Dane\\%1: kind %2 in the file, %3 in its package")
+                                .arg(node.FileName)
+                                .arg(kind)
+                                .arg(node.Kind);
+        } catch (const Course::TXMLReadError &e) {
+            problems << QStringLiteral("Dane\\%1: %2").arg(node.FileName, QString::fromUtf8(e.what()));
+        }
+    }
+    if (const BodyCheck check = bodyChecks().value(node.Kind))
+        check(path, problems);
+}
+
+} // namespace
+
+void RegisterBodyCheck(int kind, BodyCheck check)
+{
+    bodyChecks().insert(kind, check);
+}
+
+TInspection InspectCourse(const QString &programFolder, int language)
+{
+    TInspection inspection;
+    Utils::SetProgramFolder(programFolder);
+    Utils::SetMediaRoot(programFolder);
+
+    Course::TXMLDefinitionsType definitions;
+    QString error;
+    if (!definitions.Load(Course::DefinitionsPath(), &error)) {
+        inspection.Problems << QStringLiteral("Config\\definitions.xml: %1").arg(error);
+        inspection.Status = Unreadable;
+        return inspection;
+    }
+
+    QStringList scanMessages;
+    Utils::SetSystemErrorHandler([&scanMessages](const QString &, const QString &text) { scanMessages << text; });
+    Course::TCatalogue catalogue;
+    const Course::TCatalogueLoadResult result = Course::LoadCatalogue(catalogue, {language, nullptr});
+    Utils::SetSystemErrorHandler({});
+    inspection.Problems << scanMessages;
+    if (result.TerminateRequested) {
+        inspection.Status = Unreadable;
+        return inspection;
+    }
+
+    QSet<QString> checkedFiles;
+    for (const Course::TElement *node : std::as_const(catalogue.CatalogueList)) {
+        inspection.Catalogue << node->Title + u'\t' + QString::number(node->Kind) + u'\t' + node->FileName + u'\t'
+                                    + node->MediaMarks;
+        if (node->ChildCount() > Course::MaxChildren)
+            inspection.Problems << QStringLiteral("%1: %2 children, more than %3")
+                                       .arg(Utils::GetField(3, node->Title, u'='))
+                                       .arg(node->ChildCount())
+                                       .arg(Course::MaxChildren);
+        if (node->NodeType != Course::NodeType::RootOrGroup && !Course::IsKnownKind(node->Kind))
+            inspection.Problems << QStringLiteral("Dane\\%1: unknown kind %2").arg(node->FileName).arg(node->Kind);
+        checkNode(*node, checkedFiles, inspection.Problems);
+    }
+    checkDefinitions(definitions, inspection.Problems);
+
+    inspection.Status = inspection.Problems.isEmpty() ? Sound : ProblemsFound;
+    return inspection;
+}
+
+} // namespace Inspector

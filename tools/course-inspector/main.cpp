@@ -1,0 +1,54 @@
+// audivox-course PROGRAM_FOLDER [--language N]: the catalogue as the selection screen holds
+// it on standard output, the course's problems on standard error.
+
+#include "tools/course-inspector/CourseInspector.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    int language = 0;
+    QString folder;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (arg == u"--language" && i + 1 < args.size()) {
+            bool ok = false;
+            language = args.at(++i).toInt(&ok);
+            if (!ok) {
+                err << "audivox-course: --language needs a number\n";
+                return 2;
+            }
+        } else if (arg == u"-h" || arg == u"--help") {
+            out << "usage: audivox-course PROGRAM_FOLDER [--language N]\n";
+            return 0;
+        } else if (folder.isEmpty() && !arg.startsWith(u'-')) {
+            folder = arg;
+        } else {
+            err << "usage: audivox-course PROGRAM_FOLDER [--language N]\n";
+            return 2;
+        }
+    }
+    if (folder.isEmpty()) {
+        err << "usage: audivox-course PROGRAM_FOLDER [--language N]\n";
+        return 2;
+    }
+
+    const Inspector::TInspection inspection =
+        Inspector::InspectCourse(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()), language);
+    for (const QString &line : inspection.Catalogue)
+        out << line << '\n';
+    out.flush();
+    for (const QString &line : inspection.Problems)
+        err << line << '\n';
+    return inspection.Status;
+}
