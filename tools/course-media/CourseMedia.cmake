@@ -127,5 +127,6 @@ set(AUDIVOX_BACKGROUNDS
   menu_nauka.png menu_powtorki.png
   Background_roz/roz_niebo.bmp Background_roz/roz_fale.bmp Background_roz/roz_kropki.bmp Background_roz/roz_swit.bmp
   Background_zda/zda_linie.bmp Background_zda/zda_fale.bmp Background_zda/zda_morze.bmp
-  Background_dial/bg_dialog.bmp Background_dial/dial_kawiarnia.bmp Background_dial/dial_dworzec.bmp
-  Background_dial/dial_biuro.bmp Background_dial/dial_sklep.bmp Background_dial/dial_lekarz.bmp)
+  Background_dial/bg_dialog.bmp Background_dial/jedzenie_2_kawiarnia.bmp
+  Background_dial/jedzenie_3_restauracja.bmp Background_dial/praca_2_telefon.bmp
+  Background_dial/zdrowie_1_lekarz.bmp)
