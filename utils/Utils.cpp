@@ -44,7 +44,7 @@ const char *const cp1250Name = "windows-1250";
 // that matches ignoring case (sorted, so the choice is the same every time).
 QString resolvePiece(const QString &folder, const QString &piece)
 {
-    const QString exact = folder + u'/' + piece;
+    const QString exact = folder.endsWith(u'/') ? QString(folder + piece) : QString(folder + u'/' + piece);
     if (QFileInfo::exists(exact))
         return exact;
     QDir dir(folder);
@@ -54,7 +54,7 @@ QString resolvePiece(const QString &folder, const QString &piece)
                                         QDir::Name);
     for (const QString &entry : std::as_const(entries)) {
         if (entry.compare(piece, Qt::CaseInsensitive) == 0)
-            return folder + u'/' + entry;
+            return exact.left(exact.size() - piece.size()) + entry;
     }
     return exact;
 }
