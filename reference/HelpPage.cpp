@@ -1,5 +1,6 @@
 #include "reference/HelpPage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -34,13 +35,34 @@ QString DecodeHtmlPage(const QByteArray &html)
     return cp1250(html);
 }
 
+QString DropMissingPictures(const QString &html, const QString &folder)
+{
+    static const QRegularExpression block(u"<!--shot-->(.*?)<!--/shot-->"_s,
+                                          QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression source(u"<img[^>]*\\bsrc\\s*=\\s*\"([^\"]+)\""_s,
+                                           QRegularExpression::CaseInsensitiveOption);
+    QString out;
+    out.reserve(html.size());
+    qsizetype from = 0;
+    for (auto it = block.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += QStringView(html).mid(from, m.capturedStart() - from);
+        const QRegularExpressionMatch img = source.match(m.captured(1));
+        if (!img.hasMatch() || QFileInfo::exists(QDir(folder).filePath(img.captured(1))))
+            out += m.captured(1);
+        from = m.capturedEnd();
+    }
+    out += QStringView(html).mid(from);
+    return out;
+}
+
 QString ReadHelpPage(const QString &path, bool *found)
 {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         if (found)
             *found = true;
-        return DecodeHtmlPage(file.readAll());
+        return DropMissingPictures(DecodeHtmlPage(file.readAll()), QFileInfo(path).absolutePath());
     }
     if (found)
         *found = false;

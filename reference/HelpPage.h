@@ -11,7 +11,10 @@ namespace Reference {
 QByteArray DeclaredCharset(const QByteArray &html);
 // The page as text: decoded by its declared character set when Qt knows it, else Windows-1250.
 QString DecodeHtmlPage(const QByteArray &html);
-// Reads the page at path; a missing or unreadable page gives a short page saying so, with a
+// Removes each "<!--shot-->…<!--/shot-->" block whose picture (relative to folder) does not
+// exist, so that a page reads well before its screenshots are rendered.
+QString DropMissingPictures(const QString &html, const QString &folder);
+// Reads the page at path (pictures dropped as above); a missing or unreadable page gives a short page saying so, with a
 // link to the contents ("h_index.html").
 QString ReadHelpPage(const QString &path, bool *found = nullptr);
 

@@ -182,10 +182,16 @@ QList<int> SearchDictionary(const QList<TDane> &entries, const QString &text, bo
     const QString needle = text.toLower();
     const bool inWords = options.InWords || letterMode;
     const bool inTranslations = options.InTranslations && !letterMode;
+    // The 27th letter button ("Inne") lists the headwords that start with no letter a–z;
+    // as a plain prefix "{" would match nothing at all.
+    const bool otherLetters = letterMode && needle == LetterOfButton(26);
     for (int i = 0; i < entries.size(); ++i) {
         const TDane &entry = entries.at(i);
         bool matched = false;
-        if (inWords) {
+        if (otherLetters) {
+            const QString h = entry.Headword.trimmed().toLower();
+            matched = !h.isEmpty() && !(h.front() >= u'a' && h.front() <= u'z');
+        } else if (inWords) {
             const QString h = entry.Headword.trimmed().toLower();
             // An empty needle is never a prefix: it only matches an empty headword.
             matched = !needle.isEmpty() && h.startsWith(needle);

@@ -60,7 +60,8 @@ struct SearchOptions
     bool WholeWords = false;    // "Tylko całe wyrazy"
 };
 
-// Indexes (into entries) of the entries the search matches, in file order.
+// Indexes (into entries) of the entries the search matches, in file order. In letter mode the
+// 27th button's "{" lists the headwords that do not start with a letter a–z.
 QList<int> SearchDictionary(const QList<TDane> &entries, const QString &text, bool letterMode,
                             const SearchOptions &options);
 

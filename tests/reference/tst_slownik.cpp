@@ -24,7 +24,8 @@ QList<TDane> Sample()
             Entry(u"map"_s, u"[1] mapa"_s),           Entry(u"Bee"_s, u"[1] pszczoła"_s),
             Entry(u"b"_s, u"litera b"_s),             Entry(u" ball "_s, u"[1] piłka"_s),
             Entry(u"walk"_s, u"[3] chodzić"_s),       Entry(u"cat"_s, u"[1] kot"_s),
-            Entry(u"go"_s, u"[3] iść"_s),             Entry(u"trap"_s, u"[1] pułapka, TAPir"_s)};
+            Entry(u"go"_s, u"[3] iść"_s),             Entry(u"trap"_s, u"[1] pułapka, TAPir"_s),
+            Entry(u"Élan"_s, u"[1] polot"_s),         Entry(u"4x4"_s, u"[1] terenówka"_s)};
 }
 
 QStringList Headwords(const QList<TDane> &entries, const QList<int> &indexes)
@@ -71,7 +72,11 @@ private slots:
                                   << QStringList{u"Bee"_s, u"b"_s, u"ball"_s};
         QTest::addRow("letter b, whole words") << u"b"_s << true << false << true << QStringList{u"b"_s};
         QTest::addRow("empty text finds nothing") << QString() << false << true << false << QStringList{};
-        QTest::addRow("27th letter button") << LetterOfButton(26) << true << true << false << QStringList{};
+        QTest::addRow("27th letter button: other first letters")
+            << LetterOfButton(26) << true << true << false << QStringList{u"Élan"_s, u"4x4"_s};
+        QTest::addRow("27th letter button ignores whole words")
+            << LetterOfButton(26) << true << true << true << QStringList{u"Élan"_s, u"4x4"_s};
+        QTest::addRow("typed brace is no letter button") << u"{"_s << false << true << false << QStringList{};
     }
 
     void search()
