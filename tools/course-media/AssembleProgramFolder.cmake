@@ -1,6 +1,6 @@
 # cmake -DCOURSE_DIR=<content> -DPROGRAM_DIR=<program folder> -P AssembleProgramFolder.cmake
 # Puts the committed course files into the program folder and creates the folders of the
-# installation layout. file(COPY) skips files that are already up to date, so an unchanged
+# installation layout. Files whose content is unchanged are not copied again, so an unchanged
 # course costs a fraction of a second; nothing in the program folder is ever removed.
 foreach(var COURSE_DIR PROGRAM_DIR)
   if(NOT DEFINED ${var})
@@ -17,8 +17,16 @@ foreach(folder
 endforeach()
 
 # Course data as committed; speech/ and pictures/ are sources of generated files, not data.
+# Contents are compared rather than times: an edit made within the same second as the last
+# copy must still arrive.
 foreach(folder Config Dane Pomoc Gfx Media)
-  if(IS_DIRECTORY ${COURSE_DIR}/${folder})
-    file(COPY ${COURSE_DIR}/${folder} DESTINATION ${PROGRAM_DIR})
+  if(NOT IS_DIRECTORY ${COURSE_DIR}/${folder})
+    continue()
   endif()
+  file(GLOB_RECURSE files RELATIVE ${COURSE_DIR} ${COURSE_DIR}/${folder}/*)
+  foreach(file IN LISTS files)
+    get_filename_component(dir ${PROGRAM_DIR}/${file} DIRECTORY)
+    file(MAKE_DIRECTORY ${dir})
+    file(COPY_FILE ${COURSE_DIR}/${file} ${PROGRAM_DIR}/${file} ONLY_IF_DIFFERENT)
+  endforeach()
 endforeach()

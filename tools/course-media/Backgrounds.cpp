@@ -91,7 +91,10 @@ void ButtonColumn(QPainter &p, const QColor &a, const QColor &b) {
   const QRectF column(790, 0, kWidth - 790, kHeight);
   Gradient(p, column, a, b);
   p.fillRect(QRectF(790, 0, 2, kHeight), Alpha(White, 70));
-  Waves(p, 560, 14, White, 3, 1.3);
+  p.save();
+  p.setClipRect(column);
+  Waves(p, 560, 14, Sky, 3, 1.3);
+  p.restore();
 }
 
 // --- the named backgrounds --------------------------------------------------------------

@@ -153,10 +153,45 @@ void Vehicle(QPainter &p, const Pen &pen, bool bus) {
   p.drawEllipse(QRectF(bus ? 84 : 88, 68, 6, 6));
 }
 void Bus(QPainter &p, const Pen &pen) { Vehicle(p, pen, true); }
+
 void Train(QPainter &p, const Pen &pen) {
+  // Rails with sleepers, a carriage and a locomotive with a rounded nose.
+  Fill(p, Wood);
+  for (int x = 6; x < 96; x += 11)
+    p.drawRect(QRectF(x, 86, 6, 6));
   Line(p, Stone, 3);
-  p.drawLine(QPointF(4, 92), QPointF(96, 92));
-  Vehicle(p, pen, false);
+  p.drawLine(QPointF(2, 87), QPointF(98, 87));
+  Fill(p, Shade(pen.main, 110));
+  p.drawRoundedRect(QRectF(4, 38, 40, 40), 5, 5);
+  Fill(p, pen.main);
+  QPainterPath engine;
+  engine.moveTo(48, 78);
+  engine.lineTo(48, 34);
+  engine.cubicTo(48, 30, 50, 28, 56, 28);
+  engine.lineTo(74, 28);
+  engine.cubicTo(90, 28, 97, 50, 97, 66);
+  engine.lineTo(97, 78);
+  engine.closeSubpath();
+  p.drawPath(engine);
+  Fill(p, Ice);
+  p.drawRoundedRect(QRectF(9, 44, 13, 13), 2, 2);
+  p.drawRoundedRect(QRectF(26, 44, 13, 13), 2, 2);
+  p.drawRoundedRect(QRectF(54, 36, 14, 16), 2, 2);
+  QPainterPath windscreen;
+  windscreen.moveTo(74, 36);
+  windscreen.lineTo(82, 36);
+  windscreen.cubicTo(86, 40, 89, 46, 90, 52);
+  windscreen.lineTo(74, 52);
+  windscreen.closeSubpath();
+  p.drawPath(windscreen);
+  Fill(p, pen.accent);
+  p.drawRect(QRectF(4, 62, 40, 5));
+  p.drawRect(QRectF(48, 62, 49, 5));
+  Fill(p, Ink);
+  for (qreal x : {10.0, 30.0, 56.0, 80.0})
+    p.drawEllipse(QRectF(x, 74, 11, 11));
+  Fill(p, Palette::Sun);
+  p.drawEllipse(QRectF(90, 68, 5, 5));
 }
 
 void Car(QPainter &p, const Pen &pen) {
@@ -851,6 +886,8 @@ QImage RenderScene(const SceneSource &scene) {
     g.setColorAt(0, base.lighter(104));
     g.setColorAt(1, base.darker(104));
     p.fillRect(all, g);
+  }
+  if (!scene.transparent && scene.stripes == 0) {
     // A large soft circle behind the motif keeps flat pictures from looking empty.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 110));
@@ -869,19 +906,42 @@ QImage RenderScene(const SceneSource &scene) {
     p.setFont(font);
     p.drawText(captionBox, Qt::AlignCenter, scene.caption);
   }
+  const QStringList motifs = scene.motif.split(u' ', Qt::SkipEmptyParts);
+  const QColor main = ToColor(scene.colour), accent = ToColor(scene.accent);
   if (scene.stripes > 0) {
-    // Uncovering pictures: the motif sits to the right of the texts written over each strip,
-    // repeated once per strip band so every strip shows part of the picture.
+    // Uncovering pictures: every 70-pixel strip is revealed on its own, with the word and
+    // its definition written over the strip's left 310 pixels. The main motif fills the
+    // right, the others stand between it and the texts.
     const qreal strip = 70;
+    p.setPen(Qt::NoPen);
     for (int i = 0; i < scene.stripes; ++i) {
-      p.setPen(Qt::NoPen);
       p.setBrush(i % 2 ? QColor(255, 255, 255, 60) : QColor(6, 54, 99, 18));
       p.drawRect(QRectF(0, i * strip, scene.width, strip));
     }
-    const qreal side = qMin<qreal>(scene.height * 0.9, scene.width - 330);
-    motifBox = QRectF(scene.width - side - 40, (scene.height - side) / 2, side, side);
+    const qreal side = qMin<qreal>(scene.height * 0.92, scene.width - 330);
+    const QRectF mainBox(scene.width - side - 16, (scene.height - side) / 2, side, side);
+    p.setBrush(QColor(255, 255, 255, 120));
+    p.drawEllipse(mainBox.adjusted(side * 0.04, side * 0.04, -side * 0.04, -side * 0.04));
+    DrawMotif(p, motifs[0], mainBox, main, accent);
+    // The other motifs lean on the circle's left edge, clear of the texts.
+    const qreal small = side * 0.34;
+    for (int i = 1; i < motifs.size(); ++i) {
+      const QRectF box(qMax<qreal>(318, mainBox.left() - small * 0.55), mainBox.top() + side * 0.06 + (i - 1) * small * 1.05,
+                       small, small);
+      p.setBrush(QColor(255, 255, 255, 170));
+      p.drawEllipse(box.adjusted(small * 0.06, small * 0.06, -small * 0.06, -small * 0.06));
+      DrawMotif(p, motifs[i], box.adjusted(small * 0.14, small * 0.14, -small * 0.14, -small * 0.14), main, accent);
+    }
+    return image;
   }
-  DrawMotif(p, scene.motif, motifBox, ToColor(scene.colour), ToColor(scene.accent));
+  const qreal slot = motifBox.width() / motifs.size();
+  for (int i = 0; i < motifs.size(); ++i) {
+    // The first motif is the main one; the others stand beside it, a little smaller.
+    QRectF box(motifBox.left() + i * slot, motifBox.top(), slot, motifBox.height());
+    if (i > 0)
+      box = box.adjusted(slot * 0.1, motifBox.height() * 0.15, -slot * 0.1, -motifBox.height() * 0.05);
+    DrawMotif(p, motifs[i], box, main, accent);
+  }
   return image;
 }
 

@@ -44,11 +44,12 @@ bool ParseSceneSource(const QString &text, SceneSource &scene, QString &error, c
     const QString rest = space < 0 ? QString() : line.mid(space).trimmed();
     const QStringList args = rest.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     if (key == u"motif") {
-      if (args.size() != 1)
-        return fail(QStringLiteral("\"motif\" wants one name"));
-      if (!knownMotifs.isEmpty() && !knownMotifs.contains(args[0]))
-        return fail(QStringLiteral("unknown motif \"%1\"; known: %2").arg(args[0], knownMotifs.join(u' ')));
-      scene.motif = args[0];
+      if (args.isEmpty() || args.size() > 4)
+        return fail(QStringLiteral("\"motif\" wants one to four names"));
+      for (const QString &name : args)
+        if (!knownMotifs.isEmpty() && !knownMotifs.contains(name))
+          return fail(QStringLiteral("unknown motif \"%1\"; known: %2").arg(name, knownMotifs.join(u' ')));
+      scene.motif = args.join(u' ');
     } else if (key == u"size") {
       bool okW = false, okH = false;
       const int w = args.value(0).toInt(&okW), h = args.value(1).toInt(&okH);

@@ -13,7 +13,7 @@ struct Rgb {
 };
 
 struct SceneSource {
-  QString motif;
+  QString motif; // one to four names, separated by blanks: drawn side by side
   int width = 240;
   int height = 180;
   bool transparent = false; // no background at all (PNG only)
