@@ -3,7 +3,7 @@
 // backdrop closes.
 
 #include "app/SingleInstance.h"
-#include "app/uFrmProgress.h"
+#include "app/StartUp.h"
 #include "app/uPodklad.h"
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
@@ -42,45 +42,18 @@ int main(int argc, char *argv[])
     Utils::SetMediaRoot(Utils::ProgramFolder());
 
     Utils::SetSystemErrorHandler(&showErrorBox);
-    // Skin fonts: InstallSkinFonts() (skin/uSkin.h) is called here once the skin library builds.
-
-    // 5. The backdrop is the main window: the program ends when it closes.
-    frmPodklad = new TfrmPodklad;
+    // 5. to 13.: the backdrop first, the login screen last.
+    const TStartUpResult startUp = CreateProgramScreens();
+    if (startUp.SkinMissing) {
+        DestroyProgramScreens();
+        return 0;
+    }
     QObject::connect(frmPodklad, &TfrmPodklad::Closed, &app, &QCoreApplication::quit);
-    frmPodklad->show();
-
-    // 6. The progress window, hidden until a long step starts.
-    frmProgress = new TfrmProgress(frmPodklad);
-
-    bool terminateRequested = false;
-
-    // 7. Main menu (TfrmMain): loads the skin bundle; without it the program ends.
-    // 8. Exercise host (TfrmNawigacja): reads the definitions file and scans the course with
-    //    frmProgress; a definitions file that cannot be read sets terminateRequested.
-    // 9. Dictionary (TfrmSlownik).
-
-    // 10., 11. The remaining screens, counted by the progress window.
-    frmProgress->ShowProgress(4, QStringLiteral("Tworzę elementy programu..."));
-    frmProgress->StepProgress(1);
-    // Message box (TfrmMsgBox).
-    frmProgress->StepProgress(2);
-    // Media window (TfrmMedia).
-    frmProgress->StepProgress(3);
-    // Selection screen (TfrmWyborCwiczenia); it routes the backdrop's hand-off to
-    // OpenExercise with frmPodklad->SetHandOffHandler().
-    frmProgress->StepProgress(4);
-
-    // 12. Login screen (TfrmLogowanie).
-
-    // 13.
-    frmProgress->Close();
-    // Show the login screen here.
-
-    if (terminateRequested) {
+    if (startUp.TerminateRequested) {
         // The remaining steps ran; the event loop ends at once.
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
     }
     const int rc = app.exec();
-    delete frmPodklad;
+    DestroyProgramScreens();
     return rc;
 }

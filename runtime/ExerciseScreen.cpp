@@ -11,13 +11,27 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
+
+void CentreOnScreen(QWidget *form)
+{
+    if (!form || !form->isWindow())
+        return;
+    const QScreen *screen = form->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const int left = area.left() + qMax(0, (area.width() - form->width()) / 2);
+    const int top = area.top() + qMax(0, (area.height() - form->height()) / 2);
+    form->move(left, top);
+}
 
 TExerciseScreen::TExerciseScreen(const QString &name, QWidget *parent) : QWidget(parent)
 {
     setObjectName(name);
-    setWindowFlag(Qt::FramelessWindowHint);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(1024, 768);
     setFocusPolicy(Qt::StrongFocus);
@@ -126,6 +140,7 @@ void TExerciseScreen::closeEvent(QCloseEvent *event)
 
 void TExerciseScreen::showEvent(QShowEvent *event)
 {
+    CentreOnScreen(this);
     QWidget::showEvent(event);
     if (frmNawigacja)
         frmNawigacja->SetupExerciseTitleBar(Belka());

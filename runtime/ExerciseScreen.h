@@ -14,6 +14,10 @@
 class TVelBelka;
 class TVelProgress;
 
+// Places a 1024 x 768 form in the middle of its screen; on a display of that size it sits at
+// 0, 0. Positions inside the form are unaffected.
+void CentreOnScreen(QWidget *form);
+
 class TExerciseScreen : public QWidget
 {
     Q_OBJECT

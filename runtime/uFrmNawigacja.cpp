@@ -161,10 +161,10 @@ int TfrmNawigacja::LoadCatalogue()
     const Course::TCatalogueLoadResult result = Course::LoadCatalogue(m_catalogue, options);
     if (!m_catalogue.Drzewo)
         m_catalogue.Drzewo = std::make_unique<Course::TDrzewo>();
-    if (result.TerminateRequested) {
-        // The definitions file is unreadable: the event loop ends as soon as it starts.
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exit(0);
+    m_terminateRequested = result.TerminateRequested;
+    if (m_terminateRequested) {
+        // The definitions file is unreadable: the event loop ends as soon as it runs.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     }
     emit CatalogueReloaded();
     return result.AcceptedFiles;
@@ -225,6 +225,8 @@ void TfrmNawigacja::RegisterExerciseScreen(QWidget *screen, int buttonSet)
 {
     if (!screen)
         return;
+    if (m_backdrop && screen->isWindow() && !screen->parentWidget() && !screen->isVisible())
+        screen->setParent(m_backdrop, screen->windowFlags() | Qt::Window);
 
     if ((buttonSet & NumberedButtons) && m_currentPackage) {
         const int k = m_currentPackage->ChildCount();
@@ -521,6 +523,11 @@ bool TfrmNawigacja::HandOffPending() const
 void TfrmNawigacja::SetMainMenu(QWidget *mainMenu)
 {
     m_mainMenu = mainMenu;
+}
+
+void TfrmNawigacja::SetBackdrop(QWidget *backdrop)
+{
+    m_backdrop = backdrop;
 }
 
 void TfrmNawigacja::SetProgress(Utils::IProgress *progress)

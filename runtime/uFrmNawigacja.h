@@ -63,6 +63,8 @@ public:
     // Rebuilds the catalogue in the current interface language; returns the accepted files.
     // Invalidates the navigation state.
     int LoadCatalogue();
+    // The definitions file could not be read at the last load: the program must end.
+    bool TerminateRequested() const { return m_terminateRequested; }
     // Renumbers CatalogueList after a test or a tool built the tree by hand.
     void RenumberCatalogue();
     // Loads the logged-in learner's statistics into the catalogue nodes.
@@ -104,6 +106,10 @@ public:
     void SetHandOff(HandOff handOff);
     bool HandOffPending() const;
     void SetMainMenu(QWidget *mainMenu);
+    // The black backdrop: registered screens become its child windows, so they stay in front
+    // of it and are centred on it.
+    void SetBackdrop(QWidget *backdrop);
+    QWidget *Backdrop() const { return m_backdrop; }
     // The progress window of the catalogue scan and the statistics load (not owned).
     void SetProgress(Utils::IProgress *progress);
     QWidget *MainMenu() const { return m_mainMenu; }
@@ -136,6 +142,8 @@ private:
     bool m_ownBusy = false;
     QTimer *m_ownTimer = nullptr;
     QWidget *m_mainMenu = nullptr;
+    QWidget *m_backdrop = nullptr;
+    bool m_terminateRequested = false;
     Utils::IProgress *m_progress = nullptr;
     const TUser *m_user = nullptr;
     const LearnerSettings *m_settings = nullptr;

@@ -262,7 +262,7 @@ TfrmWyborCwiczenia::TfrmWyborCwiczenia(TfrmNawigacja *host, QWidget *parent) : Q
 {
     setObjectName(u"frmWyborCwiczenia"_s);
     setWindowTitle(Utils::ProductCaption());
-    setWindowFlag(Qt::FramelessWindowHint);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(1024, 768);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -671,6 +671,7 @@ void TfrmWyborCwiczenia::keyPressEvent(QKeyEvent *event)
 
 void TfrmWyborCwiczenia::showEvent(QShowEvent *event)
 {
+    CentreOnScreen(this);
     QWidget::showEvent(event);
     if (m_host)
         m_host->SetupExerciseTitleBar(m_belka);
