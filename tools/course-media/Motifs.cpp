@@ -70,6 +70,8 @@ void House(QPainter &p, const Pen &pen) {
   Shadow(p);
   Fill(p, Sand);
   p.drawRect(QRectF(22, 46, 56, 44));
+  Fill(p, Shade(pen.main));
+  p.drawRect(QRectF(64, 22, 8, 20));
   Fill(p, pen.main);
   p.drawPolygon(QPolygonF({QPointF(14, 50), QPointF(50, 16), QPointF(86, 50)}));
   Fill(p, Wood);
@@ -77,8 +79,6 @@ void House(QPainter &p, const Pen &pen) {
   Fill(p, pen.accent);
   p.drawRect(QRectF(28, 56, 12, 12));
   p.drawRect(QRectF(62, 56, 12, 12));
-  Fill(p, Shade(pen.main));
-  p.drawRect(QRectF(64, 24, 8, 16));
 }
 
 void Tree(QPainter &p, const Pen &) {

@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSaveFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 using namespace CourseMedia;
@@ -49,6 +50,10 @@ bool Save(const QImage &image, const QString &path) {
 int main(int argc, char **argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Build machines often run without a session; a private runtime folder keeps Qt quiet.
+  QTemporaryDir runtime;
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid())
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
   QGuiApplication app(argc, argv);
   const QStringList args = app.arguments();
   const QString mode = args.value(1);
