@@ -27,6 +27,10 @@ QTextStream &out(FILE *f) {
 
 bool Save(const QImage &image, const QString &path) {
   const QString ext = QFileInfo(path).suffix().toLower();
+  if (ext != u"png" && ext != u"bmp" && ext != u"jpg") {
+    out(stderr) << path << ": a picture's name must end in .png, .bmp or .jpg\n";
+    return false;
+  }
   QImage toSave = image;
   // BMP and JPEG carry no transparency: flatten on white so edges stay clean.
   if (ext != u"png" && image.hasAlphaChannel()) {
