@@ -533,21 +533,32 @@ void Shirt(QPainter &p, const Pen &pen) {
 }
 
 void Shoe(QPainter &p, const Pen &pen) {
-  Shadow(p, 50, 84, 88);
+  // A low trainer seen from the side: heel on the left, toe on the right.
+  Shadow(p, 52, 84, 86);
   Fill(p, pen.main);
-  QPainterPath shoe;
-  shoe.moveTo(14, 78);
-  shoe.lineTo(14, 36);
-  shoe.lineTo(40, 36);
-  shoe.cubicTo(44, 50, 56, 54, 70, 58);
-  shoe.cubicTo(88, 62, 92, 70, 92, 78);
-  shoe.closeSubpath();
-  p.drawPath(shoe);
+  QPainterPath upper;
+  upper.moveTo(10, 78);
+  upper.lineTo(10, 50);
+  upper.cubicTo(10, 42, 18, 40, 26, 44);
+  upper.cubicTo(32, 48, 38, 50, 44, 48);
+  upper.lineTo(56, 40);
+  upper.cubicTo(62, 48, 74, 54, 86, 58);
+  upper.cubicTo(94, 61, 96, 70, 94, 78);
+  upper.closeSubpath();
+  p.drawPath(upper);
+  Fill(p, pen.accent);
+  QPainterPath stripe;
+  stripe.moveTo(30, 74);
+  stripe.cubicTo(44, 62, 58, 58, 74, 60);
+  stripe.lineTo(76, 66);
+  stripe.cubicTo(60, 64, 46, 68, 36, 76);
+  stripe.closeSubpath();
+  p.drawPath(stripe);
   Fill(p, White);
-  p.drawRoundedRect(QRectF(12, 76, 82, 10), 4, 4);
-  Line(p, pen.accent, 3);
+  p.drawRoundedRect(QRectF(8, 74, 90, 10), 5, 5);
+  Line(p, White, 2.5);
   for (int i = 0; i < 3; ++i)
-    p.drawLine(QPointF(42 + i * 7, 44 + i * 3), QPointF(50 + i * 7, 40 + i * 3));
+    p.drawLine(QPointF(50 + i * 6, 46 + i * 3), QPointF(56 + i * 6, 42 + i * 3));
 }
 
 void Umbrella(QPainter &p, const Pen &pen) {
