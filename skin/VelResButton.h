@@ -24,8 +24,10 @@ public:
     struct Piece
     {
         QString Name;
-        QRect Target; // a piece is drawn at its natural size when Target has no size
+        enum PieceKind { LeftCap, Middle, RightCap, Whole };
+        QRect Target; // the button's part the piece covers
         bool Stretched = false;
+        PieceKind Kind = Whole;
     };
     struct PaintPlan
     {
