@@ -80,7 +80,6 @@ private:
     void PlayPositionMs(qint64 ms);
     void SetKnobLeft(int left);
     void DrawProgress();
-    void ShowErrorOf(const QString &what);
 
     // Components, named as the design names them.
     QLabel *IMG_Tlo = nullptr;
