@@ -257,10 +257,9 @@ bool TfrmMedia::PlayFile(const QString &path)
         m_player->Open(file, m_kind == TMediaKind::Video ? DisplayArea_MPG : nullptr);
     }
     btnPlayClick();
-    if (m_show) {
+    // The window stays on top of the screens by itself.
+    if (m_show)
         show();
-        raise();
-    }
     return true;
 }
 
