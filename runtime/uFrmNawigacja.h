@@ -65,7 +65,8 @@ public:
     int LoadCatalogue();
     // The definitions file could not be read at the last load: the program must end.
     bool TerminateRequested() const { return m_terminateRequested; }
-    // Renumbers CatalogueList after a test or a tool built the tree by hand.
+    // Numbers CatalogueList once after a test or a tool built the tree by hand (titles get their
+    // "index=depth=" prefix, so call it once per tree).
     void RenumberCatalogue();
     // Loads the logged-in learner's statistics into the catalogue nodes.
     void LoadStatistics();

@@ -408,6 +408,8 @@ void TfrmWyborCwiczenia::RefillList(int mode)
     if (m_host)
         FillList(list, mode == RepetitionsMode ? m_host->Repetitions().Root() : m_host->Catalogue().Root());
     list->setUpdatesEnabled(true);
+    // Lays the rows out now, so that the top row can be set before the next paint.
+    list->doItemsLayout();
     if (mode == m_mode)
         UpdateScrollBar();
 }
@@ -544,6 +546,7 @@ void TfrmWyborCwiczenia::ToggleRow(TVelListBox *list, int row)
     }
     node->Expanded = !node->Expanded;
     list->setUpdatesEnabled(true);
+    list->doItemsLayout();
     list->viewport()->update();
     UpdateScrollBar();
 }

@@ -3,6 +3,9 @@
 
 #include "RuntimeFixture.h"
 
+#include "learner/Struct_Config.h"
+#include "learner/TUser.h"
+#include "skin/VelListBox.h"
 #include "skin/VelResButton.h"
 
 #include <QKeyEvent>
@@ -18,6 +21,8 @@ private:
     std::unique_ptr<ProgramFolderFixture> folder;
     std::unique_ptr<TfrmNawigacja> host;
     std::unique_ptr<TfrmWyborCwiczenia> selection;
+    TUser learner;
+    LearnerSettings settings = LearnerSettings::Defaults();
     OpenLog log;
     TElement *group = nullptr;
     TElement *loose = nullptr;       // an exercise directly in the group
@@ -41,6 +46,8 @@ private slots:
         folder = std::make_unique<ProgramFolderFixture>();
         host = std::make_unique<TfrmNawigacja>(nullptr, false);
         frmNawigacja = host.get();
+        learner.Id = 1;
+        host->SetLearner(&learner, &settings);
         CourseBuilder build(host->Catalogue());
         group = build.Group(1, u"Unit one"_s);
         loose = build.Exercise(group, 3, u"test.xml"_s, u"A test"_s);
@@ -333,12 +340,9 @@ private slots:
 
     void titleBarShowsTheLearner()
     {
-        TUser user;
-        user.Name = u"Anna"_s;
-        user.Gender = u"K"_s;
-        user.Figure = 11;
-        LearnerSettings settings;
-        host->SetLearner(&user, &settings);
+        learner.Name = u"Anna"_s;
+        learner.Gender = u"K"_s;
+        learner.Figure = 11;
         Utils::InterfaceTexts() = QStringList{u"29=Logged in as:"_s};
         TFakeScreen screen;
         TVelBelka *bar = screen.Belka();
@@ -347,7 +351,6 @@ private slots:
         QCOMPARE(bar->LudzikIndex(), 11);
         QCOMPARE(bar->TekstBelki(), u"Logged in as:"_s);
         Utils::InterfaceTexts().clear();
-        host->SetLearner(nullptr, nullptr);
     }
 };
 
