@@ -175,8 +175,17 @@ QByteArray WriteDictionary(const QList<QString> &lines, bool scrambled)
     return out;
 }
 
-QList<int> SearchDictionary(const QList<TDane> &entries, const QString &text, bool letterMode,
-                            const SearchOptions &options)
+TSearchIndex::TSearchIndex(const QList<TDane> &entries)
+{
+    Heads.reserve(entries.size());
+    Translations.reserve(entries.size());
+    for (const TDane &entry : entries) {
+        Heads.append(entry.Headword.trimmed().toLower());
+        Translations.append(entry.Translation.trimmed().toLower());
+    }
+}
+
+QList<int> TSearchIndex::Search(const QString &text, bool letterMode, const SearchOptions &options) const
 {
     QList<int> results;
     const QString needle = text.toLower();
@@ -185,25 +194,29 @@ QList<int> SearchDictionary(const QList<TDane> &entries, const QString &text, bo
     // The 27th letter button ("Inne") lists the headwords that start with no letter a–z;
     // as a plain prefix "{" would match nothing at all.
     const bool otherLetters = letterMode && needle == LetterOfButton(26);
-    for (int i = 0; i < entries.size(); ++i) {
-        const TDane &entry = entries.at(i);
+    for (int i = 0; i < Heads.size(); ++i) {
+        const QString &h = Heads.at(i);
         bool matched = false;
         if (otherLetters) {
-            const QString h = entry.Headword.trimmed().toLower();
             matched = !h.isEmpty() && !(h.front() >= u'a' && h.front() <= u'z');
         } else if (inWords) {
-            const QString h = entry.Headword.trimmed().toLower();
             // An empty needle is never a prefix: it only matches an empty headword.
             matched = !needle.isEmpty() && h.startsWith(needle);
             if (!matched || options.WholeWords)
                 matched = (h == needle);
         }
         if (inTranslations && !needle.isEmpty())
-            matched = matched || entry.Translation.trimmed().toLower().contains(needle);
+            matched = matched || Translations.at(i).contains(needle);
         if (matched)
             results.append(i);
     }
     return results;
+}
+
+QList<int> SearchDictionary(const QList<TDane> &entries, const QString &text, bool letterMode,
+                            const SearchOptions &options)
+{
+    return TSearchIndex(entries).Search(text, letterMode, options);
 }
 
 QString LetterOfButton(int n)

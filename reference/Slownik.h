@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QIODevice;
@@ -64,6 +65,20 @@ struct SearchOptions
 // 27th button's "{" lists the headwords that do not start with a letter a–z.
 QList<int> SearchDictionary(const QList<TDane> &entries, const QString &text, bool letterMode,
                             const SearchOptions &options);
+
+// The entries' headwords and translations, trimmed and lower-cased once, so that a search
+// does not fold every entry again.
+class TSearchIndex
+{
+public:
+    TSearchIndex() = default;
+    explicit TSearchIndex(const QList<TDane> &entries);
+    QList<int> Search(const QString &text, bool letterMode, const SearchOptions &options) const;
+
+private:
+    QStringList Heads;
+    QStringList Translations;
+};
 
 // The lower-case letter of letter button n (0 … 26): "a" … "z", and "{" for the 27th.
 QString LetterOfButton(int n);

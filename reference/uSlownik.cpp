@@ -142,6 +142,7 @@ struct TfrmSlownik::Controls
     TVelResButton *btnClose = nullptr;
     QList<TVelResButton *> Letters;
     Utils::IProgress *Progress = nullptr;
+    Reference::TSearchIndex Index;
 };
 
 TfrmSlownik::TfrmSlownik(QWidget *parent, Utils::IProgress *progress)
@@ -218,9 +219,17 @@ TfrmSlownik::TfrmSlownik(QWidget *parent, Utils::IProgress *progress)
     ui->btnClose->SetRozmiar(rozUndefined);
     ui->btnClose->SetShowCaption(false);
     ui->btnClose->setGeometry(508, 1, 34, 18);
-    ui->btnClose->SetGlyph(Reference::CloseGlyph(0));
-    ui->btnClose->SetGlyphHot(Reference::CloseGlyph(1));
-    ui->btnClose->SetGlyphDown(Reference::CloseGlyph(2));
+    // The bundle's close pictures when it has them, else the window's own.
+    const char *states[] = {"_N", "_H", "_D"};
+    QImage glyphs[3];
+    for (int i = 0; i < 3; ++i) {
+        glyphs[i] = SkinPictureOrNull(CurrentSkin().Handle, u"IMG_Close"_s + QLatin1String(states[i]));
+        if (glyphs[i].isNull())
+            glyphs[i] = Reference::CloseGlyph(i);
+    }
+    ui->btnClose->SetGlyph(glyphs[0]);
+    ui->btnClose->SetGlyphHot(glyphs[1]);
+    ui->btnClose->SetGlyphDown(glyphs[2]);
     connect(ui->btnClose, &QAbstractButton::clicked, this, [this] { close(); });
 
     ApplySkin(this);
@@ -261,6 +270,7 @@ void TfrmSlownik::LoadDictionary(const QString &path)
     if (shown)
         progress->Close();
     AllEntries = loaded.Entries;
+    ui->Index = Reference::TSearchIndex(AllEntries);
     Skipped = loaded.SkippedLines;
     Found.clear();
     ShowAll = true;
@@ -296,7 +306,7 @@ int TfrmSlownik::SearchDictionary(const QString &text, bool letterMode)
     options.InTranslations = ui->rdSzukajTlumaczenia->Checked();
     options.WholeWords = ui->chkCaleWyrazy->Checked();
     Found.clear();
-    for (int index : Reference::SearchDictionary(AllEntries, text, letterMode, options))
+    for (int index : ui->Index.Search(text, letterMode, options))
         Found.append(AllEntries.at(index));
     return int(Found.size());
 }
