@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 class QLineEdit;
 class QLabel;
 class TVelDialogWindow;

@@ -74,3 +74,6 @@ bool LoadLearnerSettings(const TUser &user);
 void SaveLearnerSettings();
 // The modal dialog of the main menu's settings button.
 void ShowSettingsDialog();
+// First-use notice 7, 8 or 9 on the given learner's settings: shown and saved when still
+// pending. Returns whether it was shown. ShowFirstUseNotice(n) uses frmMain's.
+bool ShowFirstUseNotice(int notice, LearnerSettings &settings, const TUser &user);
