@@ -111,10 +111,11 @@ QSize TAALabel::MeasuredSize() const
 {
     const QFontMetrics metrics(font());
     if (!m_wordWrap)
-        return {metrics.horizontalAdvance(m_caption) + m_extraWidth, metrics.height()};
+        return {metrics.horizontalAdvance(m_caption) + m_extraWidth, SkinTextLine(font()).Height};
     // The three spaces keep the last word off the edge, as the label's own measuring does.
     const QRect bounds = metrics.boundingRect(QRect(0, 0, width(), 100000), Qt::TextWordWrap, m_caption + u"   "_s);
-    return {width(), bounds.height()};
+    const int rise = SkinTextLine(font()).Ascent - metrics.ascent();
+    return {width(), bounds.height() + rise};
 }
 
 void TAALabel::Remeasure()

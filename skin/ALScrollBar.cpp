@@ -149,7 +149,7 @@ void TALScrollBar::paintEvent(QPaintEvent *)
         // Without a thumb the track still ends in its end picture.
         fill(m_rynna3Img, qMax(trackStart, trackEnd - m_rynna3), trackEnd);
     } else {
-        fill(m_suwak, thumb, thumb + m_scrollerWidth);
+        DrawStretchedKeepingEnds(painter, m_suwak, span(thumb, thumb + m_scrollerWidth), orientation(), 5);
     }
 }
 

@@ -139,7 +139,7 @@ void TVelCheckBox::paintEvent(QPaintEvent *)
         painter.drawImage(QPoint(0, 0), picture);
     painter.setFont(font());
     painter.setPen(isEnabled() ? m_fontColor : QColor(192, 192, 192));
-    const int h = QFontMetrics(font()).size(Qt::TextSingleLine, u"XX"_s).height();
+    const int h = SkinTextLine(font()).Height; // the height of "XX"
     DrawAntiAliasedText(painter, picture.width() + m_spacing, height() / 2 + m_korektaY - h / 2, text());
 }
 

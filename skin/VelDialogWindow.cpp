@@ -101,7 +101,7 @@ void TVelDialogWindow::PaintWindow(QPainter &painter)
     font.setPointSize(m_belkaSize == bs40 ? 12 : 18);
     painter.setFont(font);
     painter.setPen(m_style == dsBlue ? QColor(2, 174, 228) : QColor(79, 79, 79));
-    const int captionHeight = QFontMetrics(font, painter.device()).height();
+    const int captionHeight = SkinTextLine(font, painter.device()).Height;
     DrawAntiAliasedText(painter, w1 + 17, a / 2 - captionHeight / 2, m_caption);
 }
 

@@ -273,7 +273,7 @@ TVelResButton::PaintPlan TVelResButton::Plan() const
     }
 
     const QFontMetrics metrics(font());
-    const int h = metrics.size(Qt::TextSingleLine, u"XX"_s).height();
+    const int h = SkinTextLine(font()).Height; // the height of "XX"
     const int top = H / 2 - h / 2;
     const int c = metrics.horizontalAdvance(text());
     const int g = glyph.width() + 4;
@@ -283,7 +283,9 @@ TVelResButton::PaintPlan TVelResButton::Plan() const
         x = g + m_spacing;
         break;
     case taRightJustify:
-        x = m_spacing + W - g - c - m_korekta;
+        // The caption ends where the glyph's room begins; measured from the left edge, as
+        // "Spacing + W - g - c" would be, it ran 2 x Spacing into the glyph.
+        x = W - m_spacing - g - c - m_korekta;
         break;
     case taCenter:
         x = W / 2 + g / 2 - (c + m_korekta) / 2;

@@ -175,7 +175,7 @@ void TWOwnrScrllBar::paintEvent(QPaintEvent *)
             fill(m_rynna3Img, span(length - bh - m_rynna3, length - bh));
             fill(m_up, span(0, bh));
             fill(m_down, span(length - bh, length));
-            fill(m_suwak, span(thumb, thumb + track, 1));
+            DrawStretchedKeepingEnds(painter, m_suwak, span(thumb, thumb + track, 1), orientation(), 5);
         }
     }
     QPainter painter(this);

@@ -313,13 +313,31 @@ void PlaySkinSound(const QString &name)
 
 // ---------------------------------------------------------------------------------------------
 
+SkinLineBox SkinTextLine(const QFont &font, QPaintDevice *device)
+{
+    static QHash<QString, SkinLineBox> cache;
+    const int dpi = device ? device->logicalDpiY() : 0;
+    const QString key = font.key() + u'@' + QString::number(dpi);
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+    const QFontMetrics metrics = device ? QFontMetrics(font, device) : QFontMetrics(font);
+    const QRect ink = metrics.boundingRect(u"ŻĄĆŚŹÓŃĘŁÉÅ|gjąęyQ"_s);
+    SkinLineBox box;
+    box.Ascent = qMax(metrics.ascent(), -ink.top());
+    box.Height = box.Ascent + qMax(metrics.descent(), ink.bottom() + 1);
+    cache.insert(key, box);
+    return box;
+}
+
 void DrawAntiAliasedText(QPainter &canvas, int x, int y, const QString &text)
 {
     if (text.isEmpty())
         return;
     const QFontMetrics metrics(canvas.font(), canvas.device());
+    const SkinLineBox line = SkinTextLine(canvas.font(), canvas.device());
     const int w = metrics.horizontalAdvance(text) + 20;
-    const int h = metrics.height();
+    const int h = line.Height;
     if (w <= 0 || h <= 0)
         return;
     QImage layer = MakeLayer(canvas, w, h);
@@ -327,7 +345,7 @@ void DrawAntiAliasedText(QPainter &canvas, int x, int y, const QString &text)
         QPainter big(&layer);
         big.setFont(DoubledFont(canvas.font()));
         big.setPen(canvas.pen().color());
-        big.drawText(QPointF(0, big.fontMetrics().ascent()), text);
+        big.drawText(QPointF(0, 2 * line.Ascent), text);
     }
     canvas.drawImage(QPoint(x, y), HalveLayer(layer, w, h));
 }
@@ -343,11 +361,42 @@ void DrawAntiAliasedTextInRect(QPainter &canvas, const QRect &rect, int x, int f
         QPainter big(&layer);
         big.setFont(DoubledFont(canvas.font()));
         big.setPen(canvas.pen().color());
-        const QRect target(QPoint(-2, 2 * (rect.top() + y)),
+        // Lines start low enough for the accents that rise above the font's ascent.
+        const int rise = SkinTextLine(canvas.font(), canvas.device()).Ascent -
+                         QFontMetrics(canvas.font(), canvas.device()).ascent();
+        const QRect target(QPoint(-2, 2 * (rect.top() + y + rise)),
                            QPoint(2 * (rect.left() + w - x) - 1, 2 * (rect.top() + h - y) - 1));
         big.drawText(target, flags, text);
     }
     canvas.drawImage(QPoint(x, y), HalveLayer(layer, w, h));
+}
+
+void DrawStretchedKeepingEnds(QPainter &painter, const QImage &picture, const QRect &target, Qt::Orientation along,
+                              int ends)
+{
+    if (picture.isNull() || target.isEmpty())
+        return;
+    const bool vertical = along == Qt::Vertical;
+    const int source = vertical ? picture.height() : picture.width();
+    const int length = vertical ? target.height() : target.width();
+    const int e = qMin(ends, qMin(source, length) / 2);
+    if (length == source || e <= 0) {
+        painter.drawImage(target, picture);
+        return;
+    }
+    auto part = [&](int from, int size, int to, int toSize) {
+        if (size <= 0 || toSize <= 0)
+            return;
+        if (vertical)
+            painter.drawImage(QRect(target.x(), target.y() + to, target.width(), toSize), picture,
+                              QRect(0, from, picture.width(), size));
+        else
+            painter.drawImage(QRect(target.x() + to, target.y(), toSize, target.height()), picture,
+                              QRect(from, 0, size, picture.height()));
+    };
+    part(0, e, 0, e);
+    part(e, source - 2 * e, e, length - 2 * e);
+    part(source - e, e, length - e, e);
 }
 
 void InstallSkinFonts()

@@ -13,6 +13,8 @@
 #include <functional>
 #include <stdexcept>
 
+class QFont;
+class QPaintDevice;
 class QPainter;
 class QWidget;
 
@@ -98,6 +100,16 @@ QImage SkinPictureOrNull(SkinHandle handle, const QString &name);
 void PlaySkinSound(SkinHandle handle, const QString &name);
 void PlaySkinSound(const QString &name); // from CurrentSkin()
 
+// The line a text occupies as the skin measures it (the "text height" of the controls): tall
+// enough for the accents of Polish capitals, which Wine's Tahoma draws above its nominal
+// ascent, and for the descenders.
+struct SkinLineBox
+{
+    int Ascent = 0;
+    int Height = 0;
+};
+SkinLineBox SkinTextLine(const QFont &font, QPaintDevice *device = nullptr);
+
 // Anti-aliased text by 2x supersampling: the area (x, y, text width + 20, text height) of the
 // canvas is enlarged, the text drawn on it in the painter's font at double size and pen
 // colour, and every 2x2 block averaged back. Nothing outside that rectangle is touched.
@@ -106,6 +118,11 @@ void DrawAntiAliasedText(QPainter &canvas, int x, int y, const QString &text);
 // Qt::TextWordWrap); the work images are the size of rect, copied from (x, y).
 void DrawAntiAliasedTextInRect(QPainter &canvas, const QRect &rect, int x, int flags, const QString &text,
                                int y);
+
+// Stretches picture over target along one direction, keeping `ends` pixels at both ends at
+// their size (rounded thumbs, tiles); across the other direction it is simply stretched.
+void DrawStretchedKeepingEnds(QPainter &painter, const QImage &picture, const QRect &target,
+                              Qt::Orientation along, int ends);
 
 // Maps the fonts the screens ask for onto fonts that carry every Polish letter: Wine's Tahoma
 // (regular and bold, loaded from /usr/share/wine/fonts), "Verdana" -> DejaVu Sans,

@@ -23,7 +23,8 @@ QImage Canvas(QSize size = QSize(400, 120))
 QImage Reference(const QImage &canvas, const QFont &font, const QColor &color, int x, int y, const QString &text)
 {
     const QFontMetrics metrics(font);
-    const int w = metrics.horizontalAdvance(text) + 20, h = metrics.height();
+    const SkinLineBox line = SkinTextLine(font);
+    const int w = metrics.horizontalAdvance(text) + 20, h = line.Height;
     const QImage a = canvas.copy(x, y, w, h);
     QImage b = a.scaled(2 * w, 2 * h, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     {
@@ -32,7 +33,7 @@ QImage Reference(const QImage &canvas, const QFont &font, const QColor &color, i
         big.setPointSizeF(font.pointSizeF() * 2);
         p.setFont(big);
         p.setPen(color);
-        p.drawText(QPointF(0, p.fontMetrics().ascent()), text);
+        p.drawText(QPointF(0, 2 * line.Ascent), text);
     }
     QImage result = canvas;
     for (int j = 0; j < h; ++j)
@@ -101,7 +102,7 @@ private slots:
             DrawAntiAliasedText(painter, at.x(), at.y(), text);
         }
         const QFontMetrics metrics(font);
-        const QRect allowed(at, QSize(metrics.horizontalAdvance(text) + 20, metrics.height()));
+        const QRect allowed(at, QSize(metrics.horizontalAdvance(text) + 20, SkinTextLine(font).Height));
         int inked = 0;
         for (int y = 0; y < canvas.height(); ++y)
             for (int x = 0; x < canvas.width(); ++x) {
@@ -127,11 +128,42 @@ private slots:
             DrawAntiAliasedText(painter, 5, 5, u"Przesunięty"_s);
         }
         const QFontMetrics m(font);
-        const QRect allowed(105, 45, m.horizontalAdvance(u"Przesunięty"_s) + 20, m.height());
+        const QRect allowed(105, 45, m.horizontalAdvance(u"Przesunięty"_s) + 20, SkinTextLine(font).Height);
         for (int y = 0; y < canvas.height(); ++y)
             for (int x = 0; x < canvas.width(); ++x)
                 if (!allowed.contains(x, y))
                     QCOMPARE(canvas.pixelColor(x, y), Background);
+    }
+
+    // Wine's Tahoma draws the dot of Ż above its nominal ascent; the work images must still
+    // hold it.
+    void accentsOfCapitalsAreNotCut_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addRow("Tahoma") << u"Tahoma"_s;
+        QTest::addRow("Trebuchet MS") << u"Trebuchet MS"_s;
+    }
+
+    void accentsOfCapitalsAreNotCut()
+    {
+        QFETCH(QString, family);
+        QFont font(family);
+        font.setPixelSize(13);
+        auto inkTop = [&](const QString &text) {
+            QImage canvas = Canvas(QSize(60, 40));
+            QPainter painter(&canvas);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            DrawAntiAliasedText(painter, 5, 5, text);
+            painter.end();
+            for (int y = 0; y < canvas.height(); ++y)
+                for (int x = 0; x < canvas.width(); ++x)
+                    if (qGray(canvas.pixel(x, y)) < 150)
+                        return y;
+            return -1;
+        };
+        QVERIFY(inkTop(u"Z"_s) > 5);
+        QVERIFY2(inkTop(u"Ż"_s) < inkTop(u"Z"_s) - 1, "the dot of Ż is missing");
     }
 
     void rectVariantWrapsInsideItsRectangle()
