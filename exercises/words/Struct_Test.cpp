@@ -5,6 +5,8 @@
 #include <QDomDocument>
 #include <QFile>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -135,4 +137,41 @@ TestReadResult ReadTestFile(const QString &path, int instructionLanguage, int tr
         return result;
     }
     return ReadTest(file.readAll(), instructionLanguage, translationLanguage);
+}
+
+QStringList InspectTest(const QByteArray &bytes)
+{
+    const TestReadResult read = ReadTest(bytes, 1, 0);
+    if (!read.Ok())
+        return {read.Error};
+
+    QStringList problems;
+    QDomDocument document;
+    Utils::ParseXml(bytes, document);
+    const QList<TXMLGrupaType> grupy =
+        TXMLTestBodyType(document.documentElement().firstChildElement(u"body"_s)).Grupy();
+    bool anyRight = false;
+    for (int g = 0; g < grupy.size(); ++g) {
+        const QString where = u"group %1"_s.arg(g + 1);
+        const QStringList answers = grupy[g].Odpowiedzi();
+        const TGrupa &group = read.Test.Groups[g];
+        if (group.Items.isEmpty())
+            problems << where + u": no answer to choose"_s;
+        const QStringList numbers = grupy[g].Poprawne().split(u',', Qt::SkipEmptyParts);
+        for (const QString &number : numbers) {
+            int n = 0;
+            if (!Utils::ParseInteger(number, &n) || n < 1 || n > answers.size() || answers[n - 1].isEmpty())
+                problems << where + u": poprawne names no answer: "_s + number;
+        }
+        const auto right = std::count_if(group.Items.cbegin(), group.Items.cend(),
+                                         [](const TGrupaItem &item) { return item.Correct; });
+        if (right == 0 && !group.Items.isEmpty())
+            problems << where + u": no right answer"_s;
+        if (right > 1 && read.Test.SingleChoice)
+            problems << where + u": several right answers in a single-choice test"_s;
+        anyRight = anyRight || right > 0;
+    }
+    if (!anyRight)
+        problems << u"nothing to score: no group has a right answer"_s;
+    return problems;
 }

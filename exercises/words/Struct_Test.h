@@ -90,6 +90,12 @@ struct TestReadResult
 TestReadResult ReadTest(const QByteArray &bytes, int instructionLanguage, int translationLanguage);
 TestReadResult ReadTestFile(const QString &path, int instructionLanguage, int translationLanguage);
 
+// What a course author should hear about a test file (the course inspector prints it): a
+// file that cannot be read, a sheet with nothing to score, a group without answers or
+// without a right answer, a poprawne number that names no answer, several right answers in
+// a single-choice test. Empty for a sound file.
+QStringList InspectTest(const QByteArray &bytes);
+
 // True when number n is listed in a poprawne text: "n," occurs in the text followed by ",".
 // So "12" lists 2 as well as 12, the rule stored course files were written against.
 bool IsListed(const QString &correctList, int n);

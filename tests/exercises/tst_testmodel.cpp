@@ -76,6 +76,8 @@ private slots:
     void rejectsBadFiles();
     void mediaName_data();
     void mediaName();
+    void inspection_data();
+    void inspection();
 
     void shuffleRewritesCorrectList_data();
     void shuffleRewritesCorrectList();
@@ -196,6 +198,41 @@ void TestModelTest::mediaName()
     QFETCH(QString, multimedia);
     QFETCH(QString, played);
     QCOMPARE(TestMediaName(multimedia), played);
+}
+
+void TestModelTest::inspection_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("problems");
+
+    const QString good = Group({u"a"_s, u"b"_s}, u"2"_s);
+    QTest::addRow("sound") << TestFile(good) << QStringList();
+    QTest::addRow("unreadable") << QByteArray("<cwiczenie>") << QStringList{u"*"_s};
+    QTest::addRow("no groups") << TestFile(QString())
+                               << QStringList{u"nothing to score: no group has a right answer"_s};
+    QTest::addRow("no right answer") << TestFile(Group({u"a"_s}, u""_s))
+                                     << QStringList{u"group 1: no right answer"_s,
+                                                    u"nothing to score: no group has a right answer"_s};
+    QTest::addRow("number beyond the answers") << TestFile(good + Group({u"a"_s, u"b"_s, u"c"_s}, u"12"_s))
+                                               << QStringList{u"group 2: poprawne names no answer: 12"_s};
+    QTest::addRow("number of an empty answer") << TestFile(Group({u"a"_s, u""_s}, u"1,2"_s), u"0"_s)
+                                               << QStringList{u"group 1: poprawne names no answer: 2"_s};
+    QTest::addRow("two right in single choice")
+        << TestFile(Group({u"a"_s, u"b"_s}, u"1,2"_s))
+        << QStringList{u"group 1: several right answers in a single-choice test"_s};
+    QTest::addRow("two right in multiple answers")
+        << TestFile(Group({u"a"_s, u"b"_s}, u"1,2"_s), u"0"_s) << QStringList();
+}
+
+void TestModelTest::inspection()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, problems);
+    const QStringList found = InspectTest(file);
+    if (problems == QStringList{u"*"_s})
+        QCOMPARE(found.size(), 1); // the reader's own message
+    else
+        QCOMPARE(found, problems);
 }
 
 void TestModelTest::shuffleRewritesCorrectList_data()
