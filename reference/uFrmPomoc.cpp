@@ -325,7 +325,8 @@ void TfrmPomoc::closeEvent(QCloseEvent *event)
 {
     if (OwnerScreen) {
         OwnerScreen->show();
-        OwnerScreen->raise();
+        if (QGuiApplication::platformName() != u"offscreen")
+            OwnerScreen->raise();
         OwnerScreen->activateWindow();
     }
     QWidget::closeEvent(event);
@@ -349,7 +350,8 @@ TfrmPomoc *OpenHelp(const QString &page, bool learnerMode, QWidget *owner)
     auto *help = new TfrmPomoc();
     help->Start(page, learnerMode, owner);
     help->show();
-    help->raise();
+    if (QGuiApplication::platformName() != u"offscreen")
+        help->raise();
     help->activateWindow();
     return help;
 }

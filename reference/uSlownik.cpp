@@ -385,7 +385,8 @@ void TfrmSlownik::ShowDictionary()
         move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
     }
     show();
-    raise();
+    if (QGuiApplication::platformName() != u"offscreen")
+        raise();
     activateWindow();
     ui->edtSzukaj->setFocus();
 }
