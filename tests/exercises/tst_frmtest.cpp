@@ -2,6 +2,7 @@
 // mouse, checked, shown the right answers, left by the back button, and what the learner's
 // statistics file holds afterwards. Then the same road through the sample course.
 
+#include "app/uMain.h"
 #include "course/Catalogue.h"
 #include "exercises/RegisterExercises.h"
 #include "exercises/words/uFrmTest.h"
@@ -396,6 +397,13 @@ private slots:
     void instructionBubbleNoticeAndLookUp()
     {
         makeWorld(ThreeQuestions());
+        // The notice belongs to the learner the main menu holds.
+        TfrmMain menu;
+        frmMain = &menu;
+        menu.LoggedInUser = learner;
+        menu.Settings = settings;
+        host->SetLearner(&menu.LoggedInUser, &menu.Settings);
+        errors.clear(); // the menu's word about a missing skin bundle, when there is none
         TfrmSlownik dictionary;
         frmSlownik = &dictionary;
         TfrmTest *screen = openFromList();
@@ -417,7 +425,14 @@ private slots:
         // The first-use notice comes once, 700 ms after opening, and is saved as shown.
         QTRY_COMPARE(notices.size(), 1);
         QCOMPARE(notices.first(), Utils::GetInterfaceText(92));
-        QCOMPARE(settings.WordNoticePending, quint8(0));
+        QCOMPARE(menu.Settings.WordNoticePending, quint8(0));
+        LearnerSettings saved;
+        Learner::LoadSettingsFile(usersFolder(), learner.Id, saved);
+        QCOMPARE(saved.WordNoticePending, quint8(0));
+        TfrmTest *again = OpenTestScreen(dir->path() + u"/Dane/quiz.xml"_s, QString());
+        QTest::qWait(900);
+        QCOMPARE(notices.size(), 1); // once per learner
+        delete again;
 
         // A right-button press on a drawn word looks it up in the dictionary.
         obszar(screen)->grab(); // a paint fills the word-position list
@@ -425,6 +440,8 @@ private slots:
         QTest::mouseClick(obszar(screen), Qt::RightButton, {}, word.Rect.center());
         QVERIFY(dictionary.isVisible());
         frmSlownik = nullptr;
+        delete screen;
+        frmMain = nullptr;
     }
 
     void longSheetScrolls()
