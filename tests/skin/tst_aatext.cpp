@@ -158,7 +158,7 @@ private slots:
             painter.end();
             for (int y = 0; y < canvas.height(); ++y)
                 for (int x = 0; x < canvas.width(); ++x)
-                    if (qGray(canvas.pixel(x, y)) < 150)
+                    if (canvas.pixelColor(x, y) != Background)
                         return y;
             return -1;
         };
