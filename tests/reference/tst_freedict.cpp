@@ -43,7 +43,8 @@ Database Build(const QList<QPair<QByteArray, QString>> &definitions)
 const QList<QPair<QByteArray, QString>> SampleDefinitions{
     {"00databaseinfo", u"00-database-info\nEnglish - Polish\n"_s},
     {"abandon", u"abandon /əˈbændən/ <V>\n 1.  zostawiać, opuszczać\n 2.  rzucać\n"
-                u" 3.  with abandon (:with ADJ :abandon)\n - beztrosko\n"_s},
+                u" 3.  with abandon (:with ADJ :abandon)\n - beztrosko\n 4.  be abandoned (be V: :abandoned)\n"
+                u" - zostać porzuconym (przez kogoś)\n"_s},
     {"apple", u"apple /ˈæpl/ /ˈæpəl/ <N>\n  jabłko\n"_s},
     {"facility", u"facility /fəˈsɪlɪtɪ/ <N>\n 1.  [form]  zdolność, łatwość\n 2.  urządzenie\n"_s},
     {"walk", u"walk /wɔ:k/\nI.  <V> 1.  chodzić, iść\n 2.  wyprowadzać na spacer\nII.  <N> 1.  spacer\n"
@@ -99,7 +100,8 @@ private slots:
 
         QCOMPARE(byWord[u"abandon"_s].Digit, QChar(u'3'));
         QCOMPARE(byWord[u"abandon"_s].Translation,
-                 u"[3] zostawiać, opuszczać; rzucać; with abandon – beztrosko"_s);
+                 u"[3] zostawiać, opuszczać; rzucać; with abandon – beztrosko; be abandoned – zostać porzuconym "
+                   u"(przez kogoś)"_s);
         QCOMPARE(byWord[u"abandon"_s].Pronunciation, u"əˈbændən"_s);
         QCOMPARE(byWord[u"apple"_s].Translation, u"[1] jabłko"_s);
         // A register label must not look like a "[d]" marker to the dictionary window.

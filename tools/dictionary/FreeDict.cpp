@@ -39,18 +39,20 @@ QString RemoveAnnotations(const QString &text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c == u'(') {
-            qsizetype j = i + 1;
-            while (j < text.size() && (text.at(j) == u'[' || text.at(j).isSpace()))
-                ++j;
-            if (j < text.size() && text.at(j) == u':') {
-                int depth = 0;
-                qsizetype k = i;
-                for (; k < text.size(); ++k) {
-                    if (text.at(k) == u'(')
-                        ++depth;
-                    else if (text.at(k) == u')' && --depth == 0)
-                        break;
-                }
+            int depth = 0;
+            qsizetype k = i;
+            for (; k < text.size(); ++k) {
+                if (text.at(k) == u'(')
+                    ++depth;
+                else if (text.at(k) == u')' && --depth == 0)
+                    break;
+            }
+            // "(:with ADJ :abandon)", "([:in | :as] fact)", "(be V: :housed)": the group
+            // lists the search keys of a phrase, marked by words that begin with a colon.
+            const QString group = text.mid(i + 1, k - i - 1);
+            static const QRegularExpression key(u"(?:^|[\\s\\[|(]):[\\w(]"_s,
+                                                QRegularExpression::UseUnicodePropertiesOption);
+            if (k < text.size() && group.contains(key)) {
                 i = k;
                 continue;
             }
