@@ -75,7 +75,6 @@ void TfrmProgress::ShowProgress(int maximum, const QString &caption)
     imgBar->setGeometry(11, 29, 0, 10);
     imgBar->hide();
     show();
-    raise();
     // Painted at once: the long step that follows keeps the event loop busy.
     repaint();
 }
