@@ -464,6 +464,7 @@ private slots:
         // A click lands on the row now under the pointer.
         const int last = int(screen->Groups().size()) - 1;
         bar->SetPosition(bar->Max());
+        obszar(screen)->grab(); // the sheet as the learner now sees it
         QTest::mouseClick(obszar(screen), Qt::LeftButton, {}, screen->AnswerRect(last, 2).center());
         QVERIFY(screen->Groups()[last].Items[2].Selected);
     }
