@@ -18,7 +18,9 @@
 #include "utils/Utils.h"
 
 #include <QComboBox>
+#include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSlider>
@@ -287,7 +289,7 @@ private slots:
         QCOMPARE(dialog.eHaslo->text(), QStringLiteral("abc"));
         QCOMPARE(dialog.eHaslo2->text(), QStringLiteral("abc"));
         QTest::mouseClick(dialog.btnLeft, Qt::LeftButton);
-        QTest::mouseClick(dialog.chPlec_K, Qt::LeftButton);
+        dialog.chPlec_K->click();
         QVERIFY(!dialog.chPlec_M->Checked());
         QCOMPARE(dialog.FigurePictureName(), QStringLiteral("CK14"));
         const TUser result = dialog.Result();
@@ -328,7 +330,7 @@ private slots:
         dialog.Prepare(TUser(), false, list);
         dialog.eLogin->setText(name);
         if (protect)
-            QTest::mouseClick(dialog.chPass, Qt::LeftButton);
+            dialog.chPass->click();
         QCOMPARE(dialog.eHaslo->isEnabled(), protect);
         QTest::keyClicks(dialog.eHaslo, password);
         QTest::keyClicks(dialog.eHaslo2, repetition);
@@ -347,8 +349,10 @@ private slots:
     {
         TfrmNewUser dialog;
         dialog.show();
-        QTest::mouseClick(dialog.chPass, Qt::LeftButton);
-        QTest::keyClicks(dialog.eHaslo, QStringLiteral("a b-1ąZ=9"));
+        dialog.chPass->click();
+        QTest::keyClicks(dialog.eHaslo, QStringLiteral("a b-1Z=9"));
+        QKeyEvent polish(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("ą"));
+        QApplication::sendEvent(dialog.eHaslo, &polish);
         QCOMPARE(dialog.eHaslo->text(), QStringLiteral("ab1Z9"));
         QTest::keyClick(dialog.eHaslo, Qt::Key_Backspace);
         QCOMPARE(dialog.eHaslo->text(), QStringLiteral("ab1Z"));
@@ -375,7 +379,7 @@ private slots:
         QCOMPARE(dialog.cbLang2->count(), 3);
         QCOMPARE(dialog.cbLang2->itemText(0), QStringLiteral("BRAK TŁUMACZEŃ=255"));
         QCOMPARE(dialog.cbLang2->currentIndex(), 0);
-        QCOMPARE(TfrmUstawienia::ItemName(dialog.cbLang->itemText(2), true), QStringLiteral("español"));
+        QCOMPARE(TfrmUstawienia::ItemName(dialog.cbLang->itemText(2), true), QStringLiteral("Español"));
         QCOMPARE(TfrmUstawienia::ItemName(dialog.cbLang2->itemText(2), false), QStringLiteral("Espanol"));
         QCOMPARE(TfrmUstawienia::ItemName(dialog.cbLang->itemText(1), true), QStringLiteral("English"));
         QCOMPARE(dialog.eProgPowtorek->minimum(), 31);
@@ -385,7 +389,7 @@ private slots:
         QCOMPARE(TfrmUstawienia::FlagPicture(4).size(), QSize(24, 15));
         QVERIFY(TfrmUstawienia::FlagPicture(3).isNull());
 
-        QTest::mouseClick(dialog.chCzyPowtorki, Qt::LeftButton);
+        dialog.chCzyPowtorki->click();
         dialog.eProgPowtorek->setValue(10); // below the range
         LearnerSettings chosen = dialog.Chosen(settings);
         QCOMPARE(chosen.TranslationLanguage, quint8(255));
