@@ -121,15 +121,15 @@ private slots:
         QVERIFY(!frmMain->isVisible());
         TVelListBox *list = frmWyborCwiczenia->ExerciseList();
         const int groups = list->Count();
+        // The first group with a package; while all are closed, row n is group n.
         int packageRow = -1;
-        for (int group = 0; group < list->Count() && packageRow < 0; ++group) {
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(300, group * 24 + 12));
-            for (int row = group + 1; row < list->Count(); ++row) {
-                const Course::TElement *node = frmWyborCwiczenia->NodeOfRow(list, row);
-                if (node->NodeType == Course::NodeType::RootOrGroup)
-                    break;
+        for (int row = 0; row < groups && packageRow < 0; ++row) {
+            const Course::TElement *group = frmWyborCwiczenia->NodeOfRow(list, row);
+            for (const Course::TElement *node : group->Children) {
                 if (node->NodeType == Course::NodeType::Package && node->ChildCount() > 0) {
-                    packageRow = row;
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(300, row * 24 + 12));
+                    QVERIFY(group->Expanded);
+                    packageRow = row + node->Position;
                     break;
                 }
             }
