@@ -7,7 +7,9 @@
 
 #include <cmath>
 
-EWaveOut::EWaveOut(const QString &message) : std::runtime_error(message.toStdString()) {}
+EWaveOut::EWaveOut(const QString &message) : std::runtime_error(message.toStdString())
+{
+}
 
 namespace {
 // The private message of a finished block (WM_USER + 1234 on the original platform).

@@ -78,7 +78,8 @@ public:
     using DataCallback = std::function<qint64(TWaveBuffer &buffer, qint64 capacity, double &timestamp)>;
     using DoneCallback = std::function<void(TWaveOut *sender)>;
 
-    explicit TWaveOut(QObject *parent, std::unique_ptr<Media::IWaveDevice> device = Media::CreateWaveDevice());
+    explicit TWaveOut(QObject *parent,
+                      std::unique_ptr<Media::IWaveDevice> device = Media::CreateWaveDevice());
     ~TWaveOut() override;
 
     // Raise EWaveOut as documented for each.

@@ -99,9 +99,8 @@ QImage PauseButton(TButtonState state)
 
 QImage StopButton(TButtonState state)
 {
-    return RoundButton(28, state, [](QPainter &p, double s) {
-        p.drawRect(QRectF(s * 0.33, s * 0.33, s * 0.34, s * 0.34));
-    });
+    return RoundButton(
+        28, state, [](QPainter &p, double s) { p.drawRect(QRectF(s * 0.33, s * 0.33, s * 0.34, s * 0.34)); });
 }
 
 QImage CloseButton(TButtonState state)

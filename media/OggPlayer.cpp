@@ -61,7 +61,9 @@ struct TOggPlayer::Decoder
     int ErrorRun = 0;
 };
 
-TOggPlayer::TOggPlayer(QObject *owner) : QObject(owner) {}
+TOggPlayer::TOggPlayer(QObject *owner) : QObject(owner)
+{
+}
 
 TOggPlayer::~TOggPlayer()
 {

@@ -378,7 +378,8 @@ public:
             const qint64 data = m_file->pos() - 44;
             const qint64 frames = qMax<qint64>(0, data) / m_format.BlockAlign();
             // Whole frames only, and a header that tells exactly how many.
-            saved = m_file->seek(0) && m_file->write(WaveHeader(m_format, quint32(frames * m_format.BlockAlign()))) == 44;
+            saved = m_file->seek(0) &&
+                    m_file->write(WaveHeader(m_format, quint32(frames * m_format.BlockAlign()))) == 44;
             if (saved && data != frames * m_format.BlockAlign())
                 saved = m_file->resize(44 + frames * m_format.BlockAlign());
             saved = saved && m_file->commit();

@@ -75,7 +75,8 @@ constexpr int BarLeft = 118;
 
 } // namespace
 
-TfrmMedia::TfrmMedia(QWidget *parent) : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool)
+TfrmMedia::TfrmMedia(QWidget *parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool)
 {
     setObjectName(QStringLiteral("frmMedia"));
     setWindowTitle(Utils::ProductCaption());
@@ -107,8 +108,8 @@ TfrmMedia::TfrmMedia(QWidget *parent) : QWidget(parent, Qt::FramelessWindowHint 
     Pasek->resize(0, 6);
     Suwak = Picture(this, QStringLiteral("Suwak"), MediaPictures::Knob());
     Suwak->setCursor(Qt::PointingHandCursor);
-    for (QWidget *watched : {static_cast<QWidget *>(Suwak), static_cast<QWidget *>(Pasek),
-                             static_cast<QWidget *>(Pasek_Tlo)})
+    for (QWidget *watched :
+         {static_cast<QWidget *>(Suwak), static_cast<QWidget *>(Pasek), static_cast<QWidget *>(Pasek_Tlo)})
         watched->installEventFilter(this);
 
     for (int m = 1; m <= MaxSpeakerMarks; ++m) {
@@ -396,8 +397,9 @@ void TfrmMedia::ApplyLayout()
         QLabel *mark = osoba[size_t(m - 1)];
         mark->move(SpeakerMarkLeft(m, m_marksCount), Pasek_Tlo->y() + 12);
         mark->setVisible(m <= m_marksCount);
-        mark->setToolTip(QStringLiteral("%1:%2").arg(m_markSeconds[size_t(m - 1)] / 60).arg(
-            m_markSeconds[size_t(m - 1)] % 60, 2, 10, QLatin1Char('0')));
+        mark->setToolTip(QStringLiteral("%1:%2")
+                             .arg(m_markSeconds[size_t(m - 1)] / 60)
+                             .arg(m_markSeconds[size_t(m - 1)] % 60, 2, 10, QLatin1Char('0')));
     }
     btnClose->raise();
     Pasek->raise();
@@ -490,8 +492,8 @@ bool TfrmMedia::eventFilter(QObject *watched, QEvent *event)
     }
 
     if (watched == Pasek || watched == Pasek_Tlo) {
-        if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton && Pasek->width() > KnobWidth &&
-            m_kind != TMediaKind::Ogg) {
+        if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton &&
+            Pasek->width() > KnobWidth && m_kind != TMediaKind::Ogg) {
             const int x = static_cast<QWidget *>(watched)->x() - BarLeft + mouse->position().toPoint().x();
             SetKnobLeft(qBound(BarLeft - 3, BarLeft + x, BarLeft + BarWidth - KnobWidth));
             PlayPositionMs(SeekTargetFor(m_player->Length(), x));

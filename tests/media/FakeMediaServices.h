@@ -10,8 +10,8 @@
 
 struct FakeMediaLog
 {
-    QStringList Calls;      // "open x.mp3", "play", "pause", "stop", "seek 4525", "close"
-    qint64 Length = 10000;  // what the player reports once a file is open
+    QStringList Calls;     // "open x.mp3", "play", "pause", "stop", "seek 4525", "close"
+    qint64 Length = 10000; // what the player reports once a file is open
     qint64 Position = 0;
     bool Paused = false;
     std::function<void()> End; // ends the current file, as the backend would
@@ -30,7 +30,8 @@ public:
     ~FakeMediaPlayer() override { m_log->End = nullptr; }
     void Open(const QString &path, QWidget *videoArea) override
     {
-        m_log->Calls << (QStringLiteral("open ") + path.section(u'/', -1) + (videoArea ? QStringLiteral(" video") : QString()));
+        m_log->Calls << (QStringLiteral("open ") + path.section(u'/', -1) +
+                         (videoArea ? QStringLiteral(" video") : QString()));
         m_open = true;
         m_log->Paused = false;
     }
@@ -71,7 +72,8 @@ public:
     explicit FakeRecorder(std::shared_ptr<QStringList> log) : m_log(std::move(log)) {}
     bool Start(const QString &path, const Media::TPcmFormat &format) override
     {
-        *m_log << (QStringLiteral("start ") + path.section(u'/', -1) + u' ' + QString::number(format.AvgBytesPerSec()));
+        *m_log << (QStringLiteral("start ") + path.section(u'/', -1) + u' ' +
+                   QString::number(format.AvgBytesPerSec()));
         m_recording = true;
         return true;
     }

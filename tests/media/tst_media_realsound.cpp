@@ -29,7 +29,7 @@ struct Heard
 {
     double LoudSeconds = 0; // from the first to the last loud 20 ms window
     double PeakRms = 0;
-    double Seconds = 0;     // of the whole recording
+    double Seconds = 0; // of the whole recording
 };
 
 Heard Listen(const QString &path)

@@ -37,12 +37,12 @@ void TestMediaRules::recordingHeaderFields()
     QCOMPARE(qFromLittleEndian<quint32>(h + 4), 1036u);
     QCOMPARE(header.mid(8, 8), QByteArray("WAVEfmt "));
     QCOMPARE(qFromLittleEndian<quint32>(h + 16), 16u);
-    QCOMPARE(qFromLittleEndian<quint16>(h + 20), quint16(1));   // PCM
-    QCOMPARE(qFromLittleEndian<quint16>(h + 22), quint16(2));   // channels
-    QCOMPARE(qFromLittleEndian<quint32>(h + 24), 44100u);       // samples per second
-    QCOMPARE(qFromLittleEndian<quint32>(h + 28), 176400u);      // bytes per second
-    QCOMPARE(qFromLittleEndian<quint16>(h + 32), quint16(4));   // block align
-    QCOMPARE(qFromLittleEndian<quint16>(h + 34), quint16(16));  // bits
+    QCOMPARE(qFromLittleEndian<quint16>(h + 20), quint16(1));  // PCM
+    QCOMPARE(qFromLittleEndian<quint16>(h + 22), quint16(2));  // channels
+    QCOMPARE(qFromLittleEndian<quint32>(h + 24), 44100u);      // samples per second
+    QCOMPARE(qFromLittleEndian<quint32>(h + 28), 176400u);     // bytes per second
+    QCOMPARE(qFromLittleEndian<quint16>(h + 32), quint16(4));  // block align
+    QCOMPARE(qFromLittleEndian<quint16>(h + 34), quint16(16)); // bits
     QCOMPARE(header.mid(36, 4), QByteArray("data"));
     QCOMPARE(qFromLittleEndian<quint32>(h + 40), 1000u);
 }
@@ -59,7 +59,9 @@ void TestMediaRules::parseWave_data()
     QTest::addRow("round trip") << WaveHeader(mono, 6) + QByteArray(6, 'x') << true << 1 << 22050 << 6;
     // A "LIST" chunk between "fmt " and "data", as editors write them.
     QByteArray withList = WaveHeader(mono, 4) + QByteArray(4, 'y');
-    withList.insert(36, QByteArray("LIST\x03\x00\x00\x00" "abc\x00", 12));
+    withList.insert(36, QByteArray("LIST\x03\x00\x00\x00"
+                                   "abc\x00",
+                                   12));
     QTest::addRow("extra chunk, odd size padded") << withList << true << 1 << 22050 << 4;
     // A recording cut off mid-frame claims more than it holds: whole frames are kept.
     QTest::addRow("truncated data") << WaveHeader(RecordingFormat(), 4000) + QByteArray(9, 'z') << true << 2
@@ -119,8 +121,8 @@ void TestMediaRules::progressArithmetic()
     // The knob runs over 227 - 6 pixels from the bar's left.
     QCOMPARE(KnobLeftFor(0, 1000, 118), 118);
     QCOMPARE(KnobLeftFor(1000, 1000, 118), 118 + 221);
-    QCOMPARE(KnobLeftFor(500, 1000, 118), 118 + 111); // 110.5 rounds away from zero
-    QCOMPARE(KnobLeftFor(5, 0, 118), 118);            // unknown length
+    QCOMPARE(KnobLeftFor(500, 1000, 118), 118 + 111);  // 110.5 rounds away from zero
+    QCOMPARE(KnobLeftFor(5, 0, 118), 118);             // unknown length
     QCOMPARE(KnobLeftFor(1500, 1000, 118), 118 + 221); // position past a late length
     QCOMPARE(SeekTargetFor(2210, 221), 2210);
     QCOMPARE(SeekTargetFor(2210, 100), 1000);

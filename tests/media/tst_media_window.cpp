@@ -80,7 +80,8 @@ void TestMediaWindow::init()
     m_recorder = std::make_shared<QStringList>();
     m_wave = std::make_shared<FakeWaveLog>();
     m_errors.clear();
-    Media::SetMediaPlayerFactory([log = m_player](QWidget *) { return std::make_unique<FakeMediaPlayer>(log); });
+    Media::SetMediaPlayerFactory(
+        [log = m_player](QWidget *) { return std::make_unique<FakeMediaPlayer>(log); });
     Media::SetRecorderFactory([log = m_recorder] { return std::make_unique<FakeRecorder>(log); });
     Media::SetWaveDeviceFactory([log = m_wave] { return std::make_unique<FakeWaveDevice>(log); });
     m_window = std::make_unique<TfrmMedia>();
@@ -119,8 +120,8 @@ void TestMediaWindow::queueOfThreeFinishesOnce()
     m_player->End();
     QCOMPARE(finished, 1);
     QVERIFY(!m_window->IsPlaying());
-    QCOMPARE(m_player->Calls, (QStringList{u"open a.mp3"_s, u"play"_s, u"stop"_s, u"open c.wav"_s, u"play"_s,
-                                           u"stop"_s}));
+    QCOMPARE(m_player->Calls,
+             (QStringList{u"open a.mp3"_s, u"play"_s, u"stop"_s, u"open c.wav"_s, u"play"_s, u"stop"_s}));
     // A late second end of the same file changes nothing.
     m_player->End();
     QCOMPARE(finished, 1);
@@ -288,7 +289,8 @@ void TestMediaWindow::recordingTwiceSavesTheFirst()
     QCOMPARE(m_window->RecordingPath(), folder + u"k2.wav");
     StopRecording(false);
     QVERIFY(!m_window->IsRecording());
-    QCOMPARE(*m_recorder, (QStringList{u"start k1.wav 176400"_s, u"save"_s, u"start k2.wav 176400"_s, u"drop"_s}));
+    QCOMPARE(*m_recorder,
+             (QStringList{u"start k1.wav 176400"_s, u"save"_s, u"start k2.wav 176400"_s, u"drop"_s}));
 }
 
 void TestMediaWindow::recordingWithoutMicrophoneLeavesNoFile()

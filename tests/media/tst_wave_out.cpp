@@ -52,11 +52,12 @@ std::shared_ptr<FakeWaveLog> TestWaveOut::UseFakeDevice(bool automatic)
 void TestWaveOut::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    QVERIFY(MediaFixtures::MakeSpeech(m_dir.path(), u"long"_s,
-                                      u"Good morning. My name is Anna and I live in London with my family."_s));
+    QVERIFY(MediaFixtures::MakeSpeech(
+        m_dir.path(), u"long"_s, u"Good morning. My name is Anna and I live in London with my family."_s));
     QVERIFY(MediaFixtures::MakeSpeech(m_dir.path(), u"short"_s, u"Hi."_s));
     QVERIFY(MediaFixtures::MakeTone(m_dir.path() + u"/tone.wav", 1.0));
-    QVERIFY(MediaFixtures::Run(u"oggenc"_s, {u"-Q"_s, m_dir.path() + u"/tone.wav", u"-o"_s, m_dir.path() + u"/tone.ogg"}));
+    QVERIFY(MediaFixtures::Run(u"oggenc"_s,
+                               {u"-Q"_s, m_dir.path() + u"/tone.wav", u"-o"_s, m_dir.path() + u"/tone.ogg"}));
 }
 
 void TestWaveOut::cleanup()
@@ -130,8 +131,8 @@ void TestWaveOut::deviceErrors_data()
 {
     QTest::addColumn<QString>("failing");
     QTest::addColumn<QString>("message");
-    QTest::addRow("query") << u"query"_s
-                           << u"Wave format not supported (Mono; 22.1 KHz; 16 bits (352 kb/s) - waveOutOpen: no"_s;
+    QTest::addRow("query")
+        << u"query"_s << u"Wave format not supported (Mono; 22.1 KHz; 16 bits (352 kb/s) - waveOutOpen: no"_s;
     QTest::addRow("open") << u"open"_s << u"Unable to open wave device - waveOutOpen: no"_s;
     QTest::addRow("write") << u"write"_s << u"Cannot send wave buffer - waveOutWrite: no"_s;
     QTest::addRow("open twice") << u"twice"_s << u"WaveOut device already opened"_s;
@@ -226,7 +227,8 @@ void TestWaveOut::oggBlocksAndFormat()
         total += log->Written[i];
     }
     QVERIFY(log->Written.back() < 65536);
-    QVERIFY2(qAbs(total / 2 - frames) < 2048, qPrintable(QString::number(total / 2) + u" vs "_s + QString::number(frames)));
+    QVERIFY2(qAbs(total / 2 - frames) < 2048,
+             qPrintable(QString::number(total / 2) + u" vs "_s + QString::number(frames)));
     if (file == u"short")
         QCOMPARE(log->Written.size(), size_t(1));
 }
