@@ -28,10 +28,11 @@ std::function<bool(TUser &, bool)> &DialogHook()
 
 QImage Arrow(bool right)
 {
-    QImage arrow = Learner::Ui::SkinImage(right ? u"IMG_Right"_s : u"IMG_Left"_s);
-    if (!arrow.isNull())
-        return arrow;
-    arrow = QImage(16, 24, QImage::Format_ARGB32_Premultiplied);
+    // The bundle may carry its own arrows; otherwise they are drawn here, without a complaint.
+    const QString name = right ? u"IMG_Right"_s : u"IMG_Left"_s;
+    if (CurrentSkin().Handle && CurrentSkin().Handle->HasPicture(name))
+        return Learner::Ui::SkinImage(name);
+    QImage arrow(16, 24, QImage::Format_ARGB32_Premultiplied);
     arrow.fill(Qt::transparent);
     QPainter p(&arrow);
     p.setRenderHint(QPainter::Antialiasing);
