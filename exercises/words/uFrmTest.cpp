@@ -85,6 +85,7 @@ TVelResButton *NewButton(QWidget *parent, const QString &name, const QRect &plac
     auto *button = new TVelResButton(parent);
     button->setObjectName(name);
     button->SetRozmiar(roz50);
+    button->SetGrafikaIndex(6); // the dark set, under white captions
     QFont font(u"Trebuchet MS"_s);
     font.setPixelSize(21);
     button->setFont(font);
