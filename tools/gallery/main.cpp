@@ -7,6 +7,7 @@
 
 #include "Gallery.h"
 
+#include "course/Catalogue.h"
 #include "skin/MyHint.h"
 #include "skin/uSkin.h"
 #include "utils/SystemMessage.h"
@@ -48,6 +49,12 @@ int main(int argc, char **argv)
     if (!LoadSkinLibrary(program + QStringLiteral("/") + SkinBundleFileName()).Handle) {
         std::fprintf(stderr, "gallery: no skin bundle in %s\n", qPrintable(program));
         return 1;
+    }
+    // The pages show the interface texts of the course's first language, as a learner
+    // sees them; the catalogue load is what fills them.
+    {
+        Course::TCatalogue catalogue;
+        Course::LoadCatalogue(catalogue, Course::TCatalogueOptions{});
     }
 
     Gallery gallery;
