@@ -1,7 +1,7 @@
 // audivox-course PROGRAM_FOLDER [--language N]: the catalogue as the selection screen holds
 // it on standard output, the course's problems on standard error.
 
-#include "tools/course-inspector/CourseInspector.h"
+#include "tools/course-check/CourseCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>

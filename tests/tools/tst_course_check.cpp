@@ -30,7 +30,7 @@ Run inspect(const QStringList &args)
 
 } // namespace
 
-class TestCourseInspector : public QObject
+class TestCourseCheck : public QObject
 {
     Q_OBJECT
 
@@ -135,5 +135,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCourseInspector)
-#include "tst_course_inspector.moc"
+QTEST_GUILESS_MAIN(TestCourseCheck)
+#include "tst_course_check.moc"

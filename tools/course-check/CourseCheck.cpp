@@ -1,4 +1,4 @@
-#include "tools/course-inspector/CourseInspector.h"
+#include "tools/course-check/CourseCheck.h"
 
 #include "course/Catalogue.h"
 #include "course/ExerciseKind.h"
