@@ -25,7 +25,7 @@ function(audivox_ui_library name)
 endfunction()
 
 # Precompiled Qt headers, built once and reused by every library.
-file(WRITE ${CMAKE_BINARY_DIR}/pch_dummy.cpp "")
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/pch_dummy.cpp CONTENT "// Carrier of the precompiled Qt headers.\n")
 add_library(audivox_pch_core STATIC ${CMAKE_BINARY_DIR}/pch_dummy.cpp)
 target_link_libraries(audivox_pch_core PUBLIC audivox_rules Qt6::Core Qt6::Xml)
 target_precompile_headers(audivox_pch_core PUBLIC <QtCore/QtCore> <QtXml/QDomDocument>)
@@ -34,6 +34,7 @@ add_library(audivox_pch_ui STATIC ${CMAKE_BINARY_DIR}/pch_dummy.cpp)
 target_link_libraries(audivox_pch_ui PUBLIC audivox_rules Qt6::Core Qt6::Xml Qt6::Gui Qt6::Widgets
   Qt6::Multimedia Qt6::MultimediaWidgets Qt6::PrintSupport)
 target_precompile_headers(audivox_pch_ui PUBLIC <QtCore/QtCore> <QtXml/QDomDocument> <QtGui/QtGui> <QtWidgets/QtWidgets>)
+set_target_properties(audivox_pch_core audivox_pch_ui PROPERTIES AUTOMOC OFF)
 
 # A QtTest executable registered with CTest; tests run headless.
 function(audivox_add_test name)
