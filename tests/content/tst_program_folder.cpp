@@ -133,7 +133,7 @@ void TestProgramFolder::definitions() {
   QCOMPARE(langs[0].text(), u"polski"_s);
   QCOMPARE(langs[1].attribute(u"id"_s), u"1"_s);
 
-  // Every number from 1 to 117, once, worded in both languages.
+  // Every number from 1 on (117 and the texts added since), once, worded in both languages.
   QMap<int, QStringList> texts;
   for (const QDomElement &hint : All(root, u"hint"_s)) {
     const int id = hint.attribute(u"id"_s).toInt();
@@ -143,9 +143,9 @@ void TestProgramFolder::definitions() {
       byLanguage[t.attribute(u"id"_s).toInt()] = t.text();
     texts.insert(id, byLanguage);
   }
-  QCOMPARE(texts.size(), 117);
+  QVERIFY(texts.size() >= 117);
   QCOMPARE(texts.firstKey(), 1);
-  QCOMPARE(texts.lastKey(), 117);
+  QCOMPARE(texts.lastKey(), int(texts.size())); // no number left out
   for (auto it = texts.cbegin(); it != texts.cend(); ++it)
     QVERIFY2(!it.value()[0].trimmed().isEmpty() && !it.value()[1].trimmed().isEmpty(), qPrintable(QString::number(it.key())));
 

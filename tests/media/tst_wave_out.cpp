@@ -325,7 +325,9 @@ void TestWaveOut::oggUnknownLengthIsZero()
     QVERIFY(player.Play());
     QCOMPARE(player.Length(), 0);
     QTRY_COMPARE(done, 1);
-    QVERIFY(writer.waitForFinished());
+    // The writer may already have been reaped while the player ran.
+    if (writer.state() != QProcess::NotRunning)
+        QVERIFY(writer.waitForFinished());
 }
 
 QTEST_GUILESS_MAIN(TestWaveOut)
