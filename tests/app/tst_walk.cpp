@@ -115,6 +115,17 @@ private slots:
         QTRY_VERIFY(login.isNull());
         QCOMPARE(frmMain->LoggedInUser.Name, u"Ola"_s);
 
+        // The new learner's files, as the profile list, the settings and the statistics name them.
+        const QDir users(dir.path() + u"/Users"_s);
+        const QString id = QString::number(frmMain->LoggedInUser.Id);
+        for (const QString &entry : {u"usr.txt"_s, id + u"_config.xml"_s, id + u"_stat.xml"_s})
+            QVERIFY2(QFileInfo(users.filePath(entry)).isFile(), qPrintable(entry));
+        for (const QString &entry : {id + u"_Media_arch"_s, id + u"_Media_temp"_s})
+            QVERIFY2(QFileInfo(users.filePath(entry)).isDir(), qPrintable(entry));
+        QFile stat(users.filePath(id + u"_stat.xml"_s));
+        QVERIFY(stat.open(QIODevice::ReadOnly));
+        QVERIFY(stat.readAll().startsWith("\xff\xfe")); // created as UTF-16 with its byte order mark
+
         // Learning: open a group and a package inside it.
         QTest::mouseClick(frmMain->findChild<QWidget *>(u"PaintBox1"_s), Qt::LeftButton, {}, QPoint(20, 20));
         QTRY_VERIFY(frmWyborCwiczenia->isVisible());
