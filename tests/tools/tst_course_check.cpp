@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -64,26 +65,26 @@ private slots:
         CourseFixture course;
         course.WriteDefinitions({u"1:Dialogi:Dialogues"_s}, {u"13:Układanie:Arranging"_s, u"38:Wczytuję:"_s});
         const QString body = u"<znaczniki_nagrania>0#5</znaczniki_nagrania>"
-                             "<element_paczki><nazwa id=\"0\">Jest</nazwa><poziom>1</poziom><typ_cw>3</typ_cw>"
+                             "<element_paczki><nazwa id=\"0\">Jest</nazwa><poziom>1</poziom><typ_cw>31</typ_cw>"
                              "<plik>jest.xml</plik></element_paczki>"
-                             "<element_paczki><nazwa id=\"0\">Brak</nazwa><poziom>1</poziom><typ_cw>3</typ_cw>"
+                             "<element_paczki><nazwa id=\"0\">Brak</nazwa><poziom>1</poziom><typ_cw>31</typ_cw>"
                              "<plik>brak.xml</plik></element_paczki>"_s;
         course.WriteExercise(u"a.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(100, 1, u"Pakiet"_s, {}, 1,
                                                                                      u"1"_s, u"2"_s, body)));
         course.WriteExercise(u"b.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(100, 1, u"Zdania=1"_s, {}, 1,
                                                                                      u"3"_s, u"1"_s)));
-        course.WriteExercise(u"c.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(3, 1, u"Test"_s, {}, 1, {}, {},
+        course.WriteExercise(u"c.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"Test"_s, {}, 1, {}, {},
                                                                                      {}, u"brak.mp3"_s)));
         course.WriteExercise(u"d.xml"_s, "<cwiczenie><config>");
-        course.WriteExercise(u"e.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(3, 1, u"After"_s)));
-        course.WriteExercise(u"Paczki/jest.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(3, 1, u"Jest"_s)));
+        course.WriteExercise(u"e.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"After"_s)));
+        course.WriteExercise(u"Paczki/jest.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"Jest"_s)));
 
         const Run run = inspect({course.Folder()});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out, (QStringList{u"0=0=Dialogi\t0\t\t"_s, u"1=1=Pakiet\t101\ta.xml\t0#5"_s,
-                                       u"2=2=Jest\t3\tPaczki\\jest.xml\t0#5"_s,
-                                       u"3=2=Brak\t3\tPaczki\\brak.xml\t0#5"_s, u"4=1=Zdania=1\t103\tb.xml\t"_s,
-                                       u"5=2=Układanie\t21\tb.xml\t"_s, u"6=1=Test\t3\tc.xml\t"_s}));
+                                       u"2=2=Jest\t31\tPaczki\\jest.xml\t0#5"_s,
+                                       u"3=2=Brak\t31\tPaczki\\brak.xml\t0#5"_s, u"4=1=Zdania=1\t103\tb.xml\t"_s,
+                                       u"5=2=Układanie\t21\tb.xml\t"_s, u"6=1=Test\t31\tc.xml\t"_s}));
         const QString errors = run.err.join(u'\n');
         QVERIFY2(errors.contains(u"Błąd podczas analizowania pliku ćwiczenia. Dalsze wczytywanie ćwiczeń zostało "
                                  "przerwane! (d.xml)"_s),
@@ -94,13 +95,30 @@ private slots:
         QCOMPARE(run.err.size(), 4);
     }
 
+    void reportsTestsWithNothingToScore()
+    {
+        // A multiple-choice test whose answers name no right one: the program would show no
+        // score and record nothing, so the author must hear of it.
+        QFile sample(qEnvironmentVariable("AUDIVOX_SOURCE_DIR") + u"/content/Dane/test_codzien_sasiad.xml"_s);
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        QString text = QString::fromUtf8(sample.readAll());
+        text.replace(QRegularExpression(u"<poprawne>[^<]*</poprawne>"_s), u"<poprawne></poprawne>"_s);
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
+        course.WriteExercise(u"t.xml"_s, text.toUtf8());
+        const Run run = inspect({course.Folder()});
+        QCOMPARE(run.status, 1);
+        const QString errors = run.err.join(u'\n');
+        QVERIFY2(errors.contains(u"Dane\\t.xml: nothing to score"_s), qPrintable(errors));
+    }
+
     void warnsAboutCrowdedNode()
     {
         CourseFixture course;
         course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
         for (int i = 0; i < 101; ++i)
             course.WriteExercise(u"e%1.xml"_s.arg(i, 3, 10, QChar(u'0')),
-                                 CourseFixture::Utf8(CourseFixture::Exercise(3, 1, u"E%1"_s.arg(i))));
+                                 CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"E%1"_s.arg(i))));
         const Run run = inspect({course.Folder(), u"--language"_s, u"1"_s});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out.size(), 102);

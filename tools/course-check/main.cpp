@@ -1,17 +1,36 @@
 // audivox-course PROGRAM_FOLDER [--language N]: the catalogue as the selection screen holds
 // it on standard output, the course's problems on standard error.
 
+#include "exercises/words/Struct_Test.h"
 #include "tools/course-check/CourseCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
 
+namespace {
+
+// Multiple-choice tests: sheets with nothing to score, groups without a right answer and
+// the like. A file that cannot be opened at all is reported by the scan itself.
+void CheckTestBody(const QString &exercisePath, QStringList &problems)
+{
+    QFile file(exercisePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QString name = QStringLiteral("Dane\\") + QFileInfo(exercisePath).fileName();
+    for (const QString &problem : InspectTest(file.readAll()))
+        problems << name + QStringLiteral(": ") + problem;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    Inspector::RegisterBodyCheck(3, CheckTestBody);
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     QTextStream out(stdout);
