@@ -118,9 +118,9 @@ private slots:
         // The new learner's files, as the profile list, the settings and the statistics name them.
         const QDir users(dir.path() + u"/Users"_s);
         const QString id = QString::number(frmMain->LoggedInUser.Id);
-        for (const QString &entry : {u"usr.txt"_s, id + u"_config.xml"_s, id + u"_stat.xml"_s})
+        for (const QString &entry : QStringList{u"usr.txt"_s, id + u"_config.xml"_s, id + u"_stat.xml"_s})
             QVERIFY2(QFileInfo(users.filePath(entry)).isFile(), qPrintable(entry));
-        for (const QString &entry : {id + u"_Media_arch"_s, id + u"_Media_temp"_s})
+        for (const QString &entry : QStringList{id + u"_Media_arch"_s, id + u"_Media_temp"_s})
             QVERIFY2(QFileInfo(users.filePath(entry)).isDir(), qPrintable(entry));
         QFile stat(users.filePath(id + u"_stat.xml"_s));
         QVERIFY(stat.open(QIODevice::ReadOnly));
