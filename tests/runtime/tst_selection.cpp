@@ -283,7 +283,7 @@ private slots:
         CourseBuilder build(host->Catalogue());
         TElement *scored = build.Exercise(second, 4, u"s1.xml"_s, u"Scored"_s);
         TElement *zero = build.Exercise(second, 4, u"s2.xml"_s, u"Scored"_s);
-        TElement *empty = build.Package(second, 102, u"p0.xml"_s, u"Dialogues"_s, {});
+        build.Package(second, 102, u"p0.xml"_s, u"Dialogues"_s, {}); // an empty package among the rows
         for (TElement *node : {scored, zero}) {
             node->HasResult = true;
             node->LastDate = u"01-02-2027"_s;
