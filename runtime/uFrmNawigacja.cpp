@@ -296,33 +296,23 @@ void TfrmNawigacja::RegisterExerciseScreen(QWidget *screen, int buttonSet)
     }
 
     QPointer<QWidget> target(screen);
-    if (buttonSet & HelpButton) {
-        auto *button = newBarButton(screen, u"btn_nawigacja_help"_s, 810, 120, Utils::GetInterfaceText(27));
-        SetButtonGlyph(button, u"IMG_Help"_s, 1);
-        connect(button, &QAbstractButton::clicked, this, [this, target] {
+    // A bar button that acts on the screen only while the screen still exists.
+    const auto addBarButton = [this, screen, target](const QString &name, int x, int width, int text,
+                                                      const QString &glyph, void (TfrmNawigacja::*action)(QWidget *)) {
+        auto *button = newBarButton(screen, name, x, width, Utils::GetInterfaceText(text));
+        SetButtonGlyph(button, glyph, 1);
+        connect(button, &QAbstractButton::clicked, this, [this, target, action] {
             if (target)
-                ShowHelp(target);
+                (this->*action)(target);
         });
         button->show();
-    }
-    if (buttonSet & DictionaryButton) {
-        auto *button = newBarButton(screen, u"btn_nawigacja_slownik"_s, 630, 170, Utils::GetInterfaceText(26));
-        SetButtonGlyph(button, u"IMG_Slownik"_s, 1);
-        connect(button, &QAbstractButton::clicked, this, [this, target] {
-            if (target)
-                ShowDictionary(target);
-        });
-        button->show();
-    }
-    if (buttonSet & BackButton) {
-        auto *button = newBarButton(screen, u"btn_nawigacja_wroc"_s, 330, 170, Utils::GetInterfaceText(37));
-        SetButtonGlyph(button, u"IMG_Wroc"_s, 1);
-        connect(button, &QAbstractButton::clicked, this, [this, target] {
-            if (target)
-                GoBack(target);
-        });
-        button->show();
-    }
+    };
+    if (buttonSet & HelpButton)
+        addBarButton(u"btn_nawigacja_help"_s, 810, 120, 27, u"IMG_Help"_s, &TfrmNawigacja::ShowHelp);
+    if (buttonSet & DictionaryButton)
+        addBarButton(u"btn_nawigacja_slownik"_s, 630, 170, 26, u"IMG_Slownik"_s, &TfrmNawigacja::ShowDictionary);
+    if (buttonSet & BackButton)
+        addBarButton(u"btn_nawigacja_wroc"_s, 330, 170, 37, u"IMG_Wroc"_s, &TfrmNawigacja::GoBack);
 
     ApplySkin(screen);
 }
