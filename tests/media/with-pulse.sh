@@ -21,9 +21,11 @@ cleanup() {
   rm -rf "$runtime"
 }
 trap cleanup EXIT
+# norewinds: a null sink that rewinds to mix in a new stream stops rendering for a second
+# or more, and the stream, its monitor and every position stall with it.
 if ! pulseaudio -n -D --exit-idle-time=-1 --disallow-exit --use-pid-file=yes --log-target=stderr \
     -L "module-native-protocol-unix" \
-    -L "module-null-sink sink_name=audivox_out rate=44100 channels=2" \
+    -L "module-null-sink sink_name=audivox_out rate=44100 channels=2 norewinds=1" \
     -L "module-remap-source source_name=audivox_mic master=audivox_out.monitor" \
     2>"$runtime/server.log"; then
   echo "with-pulse: the PulseAudio server could not be started:" >&2
