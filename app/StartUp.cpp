@@ -65,6 +65,8 @@ TStartUpResult CreateProgramScreens()
 
     // 12. Login screen; a new one is made after every logout.
     result.Login = new TfrmLogowanie;
+    // The dictionary is read while the learner is at the main menu, not before the login.
+    QObject::connect(result.Login, &TfrmLogowanie::LoggedIn, frmSlownik, [] { frmSlownik->PrefetchDictionary(); });
 
     // 13.
     frmProgress->Close();

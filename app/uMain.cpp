@@ -16,6 +16,7 @@
 #include "skin/uSkin.h"
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
+#include "utils/UtilsGui.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -94,12 +95,9 @@ TfrmMain::~TfrmMain()
 
 void TfrmMain::CreateComponents()
 {
-    m_background = new QLabel(this);
+    m_background = new Utils::TDeferredPictureLabel(this, Utils::ProgramPath(u"\\Gfx\\bg_start.bmp"_s));
     m_background->setObjectName(u"IMG_Tlo"_s);
     m_background->setGeometry(0, 50, 1024, 718);
-    const QPixmap background(Utils::ProgramPath(u"\\Gfx\\bg_start.bmp"_s));
-    if (!background.isNull())
-        m_background->setPixmap(background);
 
     m_belka = new TVelBelka(this);
     m_belka->setObjectName(u"Belka"_s);

@@ -207,7 +207,6 @@ bool readDefinitions(TDrzewo &tree, int language, QStringList &texts)
         return false;
     try {
         const QList<int> groups = definitions.GroupIds();
-        const QList<int> hints = definitions.HintIds();
         for (int group : groups) {
             TElement *node = tree.AddNode(tree.Root());
             node->Id = group + 10;
@@ -215,8 +214,7 @@ bool readDefinitions(TDrzewo &tree, int language, QStringList &texts)
             node->NodeType = NodeType::RootOrGroup;
             node->Title = definitions.GroupName(group, language);
         }
-        for (int hint : hints)
-            texts.append(definitions.InterfaceTextEntry(hint, language));
+        texts.append(definitions.InterfaceTextEntries(language));
     } catch (const TXMLReadError &) {
         return false;
     }

@@ -1,5 +1,7 @@
 #include "course/Struct_Definitions.h"
 
+#include <QHash>
+
 #include "course/Struct_Paczka.h"
 #include "utils/Utils.h"
 
@@ -109,6 +111,29 @@ QString TXMLDefinitionsType::InterfaceTextEntry(int number, int interfaceLanguag
                          interfaceLanguage, &text))
         return {};
     return QString::number(number) + u'=' + text;
+}
+
+QStringList TXMLDefinitionsType::InterfaceTextEntries(int interfaceLanguage) const
+{
+    // The same choice as InterfaceTextEntry: the last matching translation over all hints of
+    // an id.
+    QHash<int, QString> last;
+    for (const QDomElement &e : ChildElements(Root().firstChildElement(QStringLiteral("hinty")), QStringLiteral("hint"))) {
+        int id = 0;
+        if (!Utils::ParseInteger(e.attribute(QStringLiteral("id")), &id))
+            continue;
+        for (const QDomElement &t : ChildElements(e, tlumaczenie)) {
+            int lang = 0;
+            if (Utils::ParseInteger(t.attribute(QStringLiteral("id")), &lang) && lang == interfaceLanguage)
+                last.insert(id, t.text());
+        }
+    }
+    QStringList entries;
+    for (int id : HintIds()) {
+        const auto found = last.constFind(id);
+        entries.append(found == last.constEnd() ? QString() : QString::number(id) + u'=' + *found);
+    }
+    return entries;
 }
 
 QString DefinitionsPath()

@@ -35,6 +35,8 @@ public:
     // "number=text" from the last matching tlumaczenie over all hint with that id; empty
     // when none.
     QString InterfaceTextEntry(int number, int interfaceLanguage) const;
+    // InterfaceTextEntry of every id of HintIds, in that order, read in one pass.
+    QStringList InterfaceTextEntries(int interfaceLanguage) const;
 
     QDomElement Root() const { return document.documentElement(); }
 

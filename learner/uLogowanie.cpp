@@ -16,6 +16,7 @@
 #include "skin/WOwnrScrllBar.h"
 #include "skin/uSkin.h"
 #include "utils/Utils.h"
+#include "utils/UtilsGui.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -52,7 +53,7 @@ TfrmLogowanie::TfrmLogowanie(QWidget *parent) : QWidget(parent)
     setPalette(pal);
     frmLogowanie = this;
 
-    QImage bg(Utils::ProgramPath(u"\\Gfx\\bg.bmp"_s));
+    const QImage bg = Utils::LoadPictureFile(Utils::ProgramPath(u"\\Gfx\\bg.bmp"_s));
     m_background = bg.isNull() ? QImage() : bg.convertToFormat(QImage::Format_RGB32);
 
     VelBelka1 = new TVelBelka(this);

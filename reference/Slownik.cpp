@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace Reference {
@@ -22,12 +24,6 @@ QString TrimControls(const QString &s)
     while (to > from && s.at(to - 1).unicode() < 33)
         --to;
     return s.mid(from, to - from);
-}
-
-// The field of an "="-separated text, 1-based; empty when there are fewer fields.
-QString Field(const QStringList &fields, int n)
-{
-    return n <= fields.size() ? fields.at(n - 1) : QString();
 }
 
 const QString &LookupPunctuation()
@@ -71,25 +67,37 @@ QString UnscrambleLine(const QString &line)
 
 bool ParseDictionaryLine(const QString &line, TDane &entry)
 {
-    QString s = line.mid(3);
+    // Views into the line: a dictionary has tens of thousands of them to read at once.
+    if (line.size() <= 3)
+        return false;
+    QStringView s = QStringView(line).sliced(3);
     const qsizetype space = s.indexOf(u' ');
     if (space <= 0)
         return false;
     bool ok = false;
-    const qint32 number = s.left(space).toInt(&ok, 10);
+    const qint32 number = s.first(space).toInt(&ok, 10);
     if (!ok)
         return false;
-    s.remove(0, space + 1);
+    s = s.sliced(space + 1);
     if (s.size() < 3)
         return false;
     const QChar digit = s.at(1);
-    s.remove(0, 3);
-    const QStringList fields = s.split(u'=');
+    s = s.sliced(3);
+    // Fields 1 to 6 of the "="-separated rest; those past its end stay empty.
+    std::array<QStringView, 6> fields;
+    qsizetype from = 0;
+    for (QStringView &field : fields) {
+        const qsizetype eq = s.indexOf(u'=', from);
+        field = s.sliced(from, (eq < 0 ? s.size() : eq) - from);
+        if (eq < 0)
+            break;
+        from = eq + 1;
+    }
     entry.Number = number;
     entry.KindLabel = LabelText(digit);
-    entry.Headword = Field(fields, 1).trimmed();
-    entry.Translation = Field(fields, 2).trimmed();
-    entry.Extra = Field(fields, 6).trimmed();
+    entry.Headword = fields[0].trimmed().toString();
+    entry.Translation = fields[1].trimmed().toString();
+    entry.Extra = fields[5].trimmed().toString();
     return true;
 }
 
@@ -109,25 +117,32 @@ LoadResult ReadDictionary(const QByteArray &data, bool scrambled, const LoadProg
     const auto *units = reinterpret_cast<const uchar *>(data.constData());
     const qsizetype count = data.size() / 2;
     QStringList lines;
-    QString current;
-    current.reserve(128);
-    bool pendingLine = false;
-    for (qsizetype i = 0; i < count; ++i) {
-        const char16_t u = char16_t(units[2 * i] | (units[2 * i + 1] << 8));
-        if (u == ByteOrderMark)
-            continue;
-        if (u == CarriageReturn) {
-            lines.append(current);
-            current.clear();
-            pendingLine = false;
-            ++i; // the line feed after it
-            continue;
+    lines.reserve(count / 48 + 1);
+    auto takeLine = [&](qsizetype from, qsizetype to) {
+        QString line(to - from, Qt::Uninitialized);
+        QChar *out = line.data();
+        for (qsizetype i = from; i < to; ++i) {
+            const char16_t u = char16_t(units[2 * i] | (units[2 * i + 1] << 8));
+            if (u != ByteOrderMark)
+                *out++ = QChar(u);
         }
-        current.append(QChar(u));
-        pendingLine = true;
+        line.truncate(out - line.constData());
+        lines.append(std::move(line));
+    };
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (units[2 * i] == CarriageReturn && units[2 * i + 1] == 0) {
+            takeLine(start, i);
+            ++i; // the line feed after it
+            start = i + 1;
+        }
     }
+    // The text after the last line end is a line when anything but byte order marks is in it.
+    bool pendingLine = false;
+    for (qsizetype i = start; i < count && !pendingLine; ++i)
+        pendingLine = char16_t(units[2 * i] | (units[2 * i + 1] << 8)) != ByteOrderMark;
     if (pendingLine)
-        lines.append(current);
+        takeLine(start, count);
 
     const int maximum = int(lines.size());
     result.Entries.reserve(maximum);

@@ -234,11 +234,13 @@ TfrmSlownik::TfrmSlownik(QWidget *parent, Utils::IProgress *progress)
 
     ApplySkin(this);
     ApplyTexts();
-    LoadDictionary(Utils::ProgramPath(u"\\Dane\\Slownik.txt"_s));
+    DictionaryPath = Utils::ProgramPath(u"\\Dane\\Slownik.txt"_s);
 }
 
 TfrmSlownik::~TfrmSlownik()
 {
+    if (Pending.valid())
+        Pending.wait();
     if (frmSlownik == this)
         frmSlownik = nullptr;
 }
@@ -256,9 +258,12 @@ void TfrmSlownik::ApplyTexts()
 
 void TfrmSlownik::LoadDictionary(const QString &path)
 {
+    if (Pending.valid())
+        Pending.wait(); // its entries are replaced by these
+    Pending = {};
     Utils::IProgress *progress = ui->Progress;
     bool shown = false;
-    const Reference::LoadResult loaded = Reference::LoadDictionaryFile(path, [&](int position, int maximum) {
+    Reference::LoadResult loaded = Reference::LoadDictionaryFile(path, [&](int position, int maximum) {
         if (!progress)
             return;
         if (!shown) {
@@ -269,12 +274,54 @@ void TfrmSlownik::LoadDictionary(const QString &path)
     });
     if (shown)
         progress->Close();
-    AllEntries = loaded.Entries;
-    ui->Index = Reference::TSearchIndex(AllEntries);
+    Reference::TSearchIndex index(loaded.Entries);
+    TakeLoaded(std::move(loaded), std::move(index));
+}
+
+void TfrmSlownik::PrefetchDictionary()
+{
+    if (Loaded || Pending.valid())
+        return;
+    Pending = std::async(std::launch::async, [path = DictionaryPath] {
+        Reference::LoadResult loaded = Reference::LoadDictionaryFile(path);
+        Reference::TSearchIndex index(loaded.Entries);
+        return std::make_pair(std::move(loaded), std::move(index));
+    });
+}
+
+void TfrmSlownik::EnsureLoaded()
+{
+    if (Loaded)
+        return;
+    if (Pending.valid()) {
+        auto [loaded, index] = Pending.get();
+        TakeLoaded(std::move(loaded), std::move(index));
+    } else {
+        LoadDictionary(DictionaryPath);
+    }
+}
+
+void TfrmSlownik::TakeLoaded(Reference::LoadResult loaded, Reference::TSearchIndex index)
+{
+    AllEntries = std::move(loaded.Entries);
+    ui->Index = std::move(index);
     Skipped = loaded.SkippedLines;
+    Loaded = true;
     Found.clear();
     ShowAll = true;
     UpdateScrollRange();
+}
+
+const QList<TDane> &TfrmSlownik::Entries()
+{
+    EnsureLoaded();
+    return AllEntries;
+}
+
+int TfrmSlownik::SkippedLines()
+{
+    EnsureLoaded();
+    return Skipped;
 }
 
 const QList<TDane> &TfrmSlownik::ShownList() const
@@ -301,6 +348,7 @@ void TfrmSlownik::UpdateScrollRange()
 
 int TfrmSlownik::SearchDictionary(const QString &text, bool letterMode)
 {
+    EnsureLoaded();
     Reference::SearchOptions options;
     options.InWords = ui->rdSzukajSlowka->Checked();
     options.InTranslations = ui->rdSzukajTlumaczenia->Checked();
@@ -373,6 +421,7 @@ void TfrmSlownik::DestroyLetterButtons()
 
 void TfrmSlownik::ShowDictionary()
 {
+    EnsureLoaded();
     ApplyTexts();
     ui->edtSzukaj->clear();
     Found.clear();
@@ -400,6 +449,7 @@ void TfrmSlownik::LookUpWord(const QString &word)
 
 void TfrmSlownik::showEvent(QShowEvent *event)
 {
+    EnsureLoaded();
     if (ui->Letters.isEmpty())
         CreateLetterButtons();
     QWidget::showEvent(event);

@@ -7,7 +7,9 @@
 
 #include <QList>
 #include <QWidget>
+#include <future>
 #include <memory>
+#include <utility>
 
 class QFontMetrics;
 
@@ -17,13 +19,17 @@ class TfrmSlownik : public QWidget
     Q_DISABLE_COPY_MOVE(TfrmSlownik)
 
 public:
-    // Loads "Dane\Slownik.txt" of the program folder (or its ".txtde" variant), showing the
-    // load on progress when one is given.
+    // The window's entries are those of "Dane\Slownik.txt" of the program folder (or its
+    // ".txtde" variant). The file is read when the entries are first needed, or earlier on a
+    // worker thread through PrefetchDictionary; a read in the window's own thread shows on
+    // progress when one is given.
     explicit TfrmSlownik(QWidget *parent = nullptr, Utils::IProgress *progress = nullptr);
     ~TfrmSlownik() override;
 
     // WczytajDane: replaces the entries with those of the file at path.
     void LoadDictionary(const QString &path);
+    // Starts reading the window's file on a worker thread, unless it is read already.
+    void PrefetchDictionary();
     // Shows the window with all entries.
     void ShowDictionary();
     // Shows the window, puts word into the search field and searches as the search button.
@@ -33,9 +39,9 @@ public:
     // The headword form of a clicked word; leaves the last search's results in the window.
     QString NormaliseLookupWord(const QString &word);
 
-    const QList<TDane> &Entries() const { return AllEntries; }
+    const QList<TDane> &Entries();
     const QList<TDane> &Results() const { return Found; }
-    int SkippedLines() const { return Skipped; }
+    int SkippedLines();
     bool ShowsAll() const { return ShowAll; }
     int ScrollPosition() const;
     int ScrollMaximum() const;
@@ -57,11 +63,16 @@ private:
     void ApplyTexts();
     void UpdateScrollRange();
     const QList<TDane> &ShownList() const;
+    void EnsureLoaded();
+    void TakeLoaded(Reference::LoadResult loaded, Reference::TSearchIndex index);
 
     QList<TDane> AllEntries;
     QList<TDane> Found;
     bool ShowAll = true;
     int Skipped = 0;
+    QString DictionaryPath;
+    bool Loaded = false;
+    std::future<std::pair<Reference::LoadResult, Reference::TSearchIndex>> Pending;
 
     struct Controls;
     std::unique_ptr<Controls> ui;

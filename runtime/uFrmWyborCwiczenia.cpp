@@ -13,6 +13,7 @@
 #include "skin/VelResButton.h"
 #include "skin/uSkin.h"
 #include "utils/Utils.h"
+#include "utils/UtilsGui.h"
 
 #include <QApplication>
 #include <QHash>
@@ -285,12 +286,9 @@ TfrmWyborCwiczenia::~TfrmWyborCwiczenia()
 
 void TfrmWyborCwiczenia::CreateComponents()
 {
-    m_background = new QLabel(this);
+    m_background = new Utils::TDeferredPictureLabel(this, Utils::ProgramPath(u"\\Gfx\\wyborcwiczenia_tlo.bmp"_s));
     m_background->setObjectName(u"IMG_Tlo"_s);
     m_background->setGeometry(0, 50, 1024, 718);
-    const QImage background(Utils::ProgramPath(u"\\Gfx\\wyborcwiczenia_tlo.bmp"_s));
-    if (!background.isNull())
-        m_background->setPixmap(QPixmap::fromImage(background));
 
     m_belka = new TVelBelka(this);
     m_belka->setObjectName(u"Belka"_s);
@@ -337,8 +335,6 @@ void TfrmWyborCwiczenia::CreateComponents()
     m_scrollBar->SetSkinPictures();
     m_scrollBar->SetMin(0);
     m_scrollBar->SetLargeChange(VisibleRows);
-    if (!background.isNull())
-        m_scrollBar->SetIMG_BKG(background.copy(m_scrollBar->geometry().translated(0, -50)));
     m_scrollBar->hide();
     connect(m_scrollBar, &QAbstractSlider::valueChanged, this, [this](int position) {
         if (CurrentList()->TopIndex() != position)
@@ -674,6 +670,14 @@ void TfrmWyborCwiczenia::keyPressEvent(QKeyEvent *event)
 
 void TfrmWyborCwiczenia::showEvent(QShowEvent *event)
 {
+    // The background is decoded when the screen first appears; the scroll bar's own
+    // background is the piece of it under the bar.
+    if (!m_scrollBarBackground) {
+        m_scrollBarBackground = true;
+        if (m_background->LoadPicture())
+            m_scrollBar->SetIMG_BKG(
+                m_background->pixmap().toImage().copy(m_scrollBar->geometry().translated(0, -50)));
+    }
     CentreOnScreen(this);
     QWidget::showEvent(event);
     if (m_host)

@@ -9,6 +9,9 @@
 
 class QTimer;
 class QLabel;
+namespace Utils {
+class TDeferredPictureLabel;
+}
 class TAALabel;
 class TALScrollBar;
 class TVelBelka;
@@ -96,7 +99,8 @@ private:
     TfrmNawigacja *m_host;
     int m_mode = CatalogueMode;
     TVelBelka *m_belka = nullptr;
-    QLabel *m_background = nullptr;
+    Utils::TDeferredPictureLabel *m_background = nullptr;
+    bool m_scrollBarBackground = false;
     TAALabel *m_heading = nullptr;
     TAALabel *m_lblWykonano = nullptr;
     TAALabel *m_lblOstatnio = nullptr;

@@ -2,12 +2,12 @@
 // The shared routines that need Qt Gui: captions, hints, text measuring and the random
 // backgrounds of the exercise screens. Anti-aliased text drawing lives with the skin.
 
+#include <QLabel>
 #include <QSize>
 #include <QString>
 
 class QFont;
 class QImage;
-class QLabel;
 class QPainter;
 class QRandomGenerator;
 class QWidget;
@@ -27,6 +27,29 @@ QSize MeasureText(const QPainter &canvas, const QString &text);
 QSize MeasureText(const QFont &font, const QString &text);
 int MeasureTextWidth(const QPainter &canvas, const QString &text);
 int MeasureTextHeight(const QPainter &canvas, const QString &text);
+
+// The picture in the file at path, as QImage(path) decodes it. Plain 24-bit Windows bitmaps,
+// the course's backgrounds, are decoded here directly into Format_RGB32, several times
+// faster than the generic reader; anything else goes to Qt's image readers. Null when the
+// file is missing or does not decode.
+QImage LoadPictureFile(const QString &path);
+
+// A picture label whose picture file is decoded when the label is first painted, so a screen
+// made at start-up and shown much later keeps no decoded background until then.
+class TDeferredPictureLabel : public QLabel
+{
+public:
+    TDeferredPictureLabel(QWidget *parent, const QString &path) : QLabel(parent), m_path(path) {}
+    // Decodes the file now, unless that was done; false when it gave no picture.
+    bool LoadPicture();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_path;
+    bool m_loaded = false;
+};
 
 // One of the "*.bmp" files of folder (any case; a stored "\" path is resolved like every
 // course path), chosen uniformly, decoded into image. False, with image untouched, when the

@@ -103,6 +103,31 @@ private slots:
         QCOMPARE(progress.Closed, 1);
     }
 
+    // A read on the worker thread gives the same entries, shows no progress, and a look-up
+    // made meanwhile waits for it; an explicit load while it runs replaces its entries.
+    void prefetchedOnAWorkerThread()
+    {
+        RecordingProgress progress;
+        TfrmSlownik own(nullptr, &progress);
+        own.PrefetchDictionary();
+        QCOMPARE(own.SearchDictionary(u"a"_s, true) > 0, true);
+        QCOMPARE(own.Entries().size(), 25);
+        const auto headwords = [](const QList<TDane> &entries) {
+            QStringList words;
+            for (const TDane &entry : entries)
+                words << entry.Headword + u'=' + entry.Translation;
+            return words;
+        };
+        QCOMPARE(headwords(own.Entries()), headwords(window->Entries()));
+        QCOMPARE(progress.Shown, 0);
+        own.PrefetchDictionary(); // read already: nothing more happens
+
+        TfrmSlownik other;
+        other.PrefetchDictionary();
+        other.LoadDictionary(program.filePath(u"Dane/brak.txt"_s));
+        QVERIFY(other.Entries().isEmpty());
+    }
+
     void controlsInPlace()
     {
         window->ShowDictionary();

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -63,6 +64,86 @@ private slots:
         QVERIFY(!Utils::LoadRandomBackground(image, dir.path()));
         QVERIFY(!Utils::LoadRandomBackground(image, dir.filePath(u"missing"_s)));
         QCOMPARE(image.size(), QSize(2, 2));
+    }
+
+    // The direct bitmap decoder must give what Qt's reader gives, for every row padding, both
+    // row orders, and files it leaves to the reader.
+    void pictureFileDecodesAsQtDoes_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("topDown");
+        QTest::addColumn<QByteArray>("format");
+        for (int width : {1, 2, 3, 5, 8})
+            QTest::addRow("bmp %d", width) << width << false << QByteArray("BMP");
+        QTest::addRow("bmp top-down 3") << 3 << true << QByteArray("BMP");
+        QTest::addRow("png") << 5 << false << QByteArray("PNG");
+    }
+    void pictureFileDecodesAsQtDoes()
+    {
+        QFETCH(int, width);
+        QFETCH(bool, topDown);
+        QFETCH(QByteArray, format);
+        QImage picture(width, 4, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < width; ++x)
+                picture.setPixel(x, y, qRgb(40 * x + 3, 60 * y + 7, (x * 31 + y * 17) & 255));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"p."_s + QString::fromLatin1(format.toLower()));
+        QVERIFY(picture.save(path, format.constData()));
+        if (topDown) {
+            // The same pixels, rows stored from the top, as some editors write them.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QByteArray data = file.readAll();
+            const qint32 offset = qFromLittleEndian<qint32>(data.constData() + 10);
+            const qint64 stride = (width * 3 + 3) & ~3;
+            QByteArray rows;
+            for (int y = picture.height() - 1; y >= 0; --y)
+                rows += data.mid(offset + stride * y, stride);
+            data.replace(offset, rows.size(), rows);
+            qToLittleEndian<qint32>(-picture.height(), data.data() + 22);
+            QVERIFY(file.seek(0));
+            QCOMPARE(file.write(data), data.size());
+        }
+        if (format == "BMP") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(qFromLittleEndian<quint16>(file.readAll().constData() + 28), quint16(24));
+        }
+        const QImage loaded = Utils::LoadPictureFile(path);
+        QCOMPARE(loaded.format(), QImage::Format_RGB32);
+        QCOMPARE(loaded, picture);
+        QCOMPARE(loaded, QImage(path).convertToFormat(QImage::Format_RGB32));
+    }
+
+    void pictureFileThatDoesNotDecode()
+    {
+        QTemporaryDir dir;
+        QImage picture(6, 6, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        const QString path = dir.filePath(u"cut.bmp"_s);
+        QVERIFY(picture.save(path, "BMP"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.resize(file.size() - 20)); // the last rows are missing
+        file.close();
+        QCOMPARE(Utils::LoadPictureFile(path).isNull(), QImage(path).isNull());
+        QVERIFY(Utils::LoadPictureFile(dir.filePath(u"missing.bmp"_s)).isNull());
+    }
+
+    void deferredPictureDecodesAtFirstPaint()
+    {
+        QTemporaryDir dir;
+        QImage picture(7, 3, QImage::Format_RGB32);
+        picture.fill(qRgb(10, 120, 200));
+        const QString path = dir.filePath(u"tlo.bmp"_s);
+        QVERIFY(picture.save(path, "BMP"));
+        Utils::TDeferredPictureLabel label(nullptr, path);
+        label.resize(7, 3);
+        QVERIFY(label.pixmap().isNull());
+        QCOMPARE(label.grab().toImage().convertToFormat(QImage::Format_RGB32), picture);
+        Utils::TDeferredPictureLabel missing(nullptr, dir.filePath(u"brak.bmp"_s));
+        QVERIFY(!missing.LoadPicture());
     }
 
     void measureText()
