@@ -77,6 +77,7 @@ void TfrmProgress::ShowProgress(int maximum, const QString &caption)
     show();
     // Painted at once: the long step that follows keeps the event loop busy.
     repaint();
+    lastPaint.start();
 }
 
 void TfrmProgress::StepProgress(int position)
@@ -84,10 +85,16 @@ void TfrmProgress::StepProgress(int position)
     if (maximum <= 0)
         return;
     const int width = Utils::RoundHalfEven(double(position) / maximum * 200.0);
+    const bool changed = imgBar->isVisible() != (width > 0) || imgBar->width() != width;
     imgBar->setGeometry(11, 29, width, 10);
     imgBar->setVisible(width > 0);
-    if (isVisible())
+    // Each painting waits for the display; a short step of many small files would spend
+    // more time painting the bar than reading them.
+    constexpr qint64 RepaintInterval = 40;
+    if (isVisible() && changed && (!lastPaint.isValid() || lastPaint.elapsed() >= RepaintInterval)) {
         repaint();
+        lastPaint.start();
+    }
 }
 
 void TfrmProgress::Close()

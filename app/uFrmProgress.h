@@ -4,6 +4,7 @@
 
 #include "utils/Progress.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
@@ -29,6 +30,7 @@ protected:
 
 private:
     int maximum = 0;
+    QElapsedTimer lastPaint; // a step paints at most every RepaintInterval ms
     QLabel *lblCaption = nullptr;
     QWidget *imgBar = nullptr;
 };

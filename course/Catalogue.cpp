@@ -10,6 +10,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <chrono>
 
 namespace Course {
 
@@ -223,7 +224,19 @@ bool readDefinitions(TDrzewo &tree, int language, QStringList &texts)
 
 } // namespace
 
-TCatalogueLoadResult LoadCatalogue(TCatalogue &catalogue, const TCatalogueOptions &options)
+namespace {
+
+// The catalogue's reading, shared by the program's own load (with its messages and progress)
+// and the quiet read on a worker thread.
+struct ReadHooks
+{
+    bool ReportErrors = false;
+    std::function<void(const QStringList &texts, int files)> DefinitionsRead; // before the scan
+    std::function<void(int position)> Step;                                 // before each file
+};
+
+TCatalogueLoadResult readCatalogue(TCatalogue &catalogue, int interfaceLanguage, QStringList &texts,
+                                   const ReadHooks &hooks)
 {
     TCatalogueLoadResult result;
     // The old list points into the old tree: it must not outlive it, even on failure.
@@ -231,26 +244,25 @@ TCatalogueLoadResult LoadCatalogue(TCatalogue &catalogue, const TCatalogueOption
     catalogue.Drzewo = std::make_unique<TDrzewo>();
     TDrzewo &tree = *catalogue.Drzewo;
 
-    QStringList texts;
-    if (!readDefinitions(tree, options.InterfaceLanguage, texts)) {
+    if (!readDefinitions(tree, interfaceLanguage, texts)) {
         catalogue.Drzewo = std::make_unique<TDrzewo>();
-        Utils::ShowSystemError(
-            QStringLiteral("Błąd podczas odczytu pliku definicji. Wykonywanie aplikacji zostało przerwane!"));
+        if (hooks.ReportErrors)
+            Utils::ShowSystemError(
+                QStringLiteral("Błąd podczas odczytu pliku definicji. Wykonywanie aplikacji zostało przerwane!"));
         result.TerminateRequested = true;
         result.FaultyFile = QStringLiteral("Config\\definitions.xml");
         return result;
     }
-    Utils::InterfaceTexts() = texts;
 
     const QString dane = Utils::ProgramPath(QStringLiteral("\\Dane"));
     const QStringList files = ListExerciseFiles(dane);
-    if (options.Progress)
-        options.Progress->ShowProgress(int(files.size()), Utils::GetInterfaceText(38));
+    if (hooks.DefinitionsRead)
+        hooks.DefinitionsRead(texts, int(files.size()));
 
     int counter = 0;
     for (const QString &fileName : files) {
-        if (options.Progress)
-            options.Progress->StepProgress(counter);
+        if (hooks.Step)
+            hooks.Step(counter);
         TExerciseFile file;
         FileData data;
         bool sound = LoadExerciseFile(dane + u'/' + fileName, file);
@@ -258,15 +270,16 @@ TCatalogueLoadResult LoadCatalogue(TCatalogue &catalogue, const TCatalogueOption
             if (!file.Cwiczenie.IsExercise())
                 continue;
             try {
-                data = readExercise(file.Cwiczenie, fileName, options.InterfaceLanguage);
+                data = readExercise(file.Cwiczenie, fileName, interfaceLanguage);
             } catch (const TXMLReadError &) {
                 sound = false;
             }
         }
         if (!sound) {
-            Utils::ShowSystemError(QStringLiteral("Błąd podczas analizowania pliku ćwiczenia. Dalsze wczytywanie "
-                                                  "ćwiczeń zostało przerwane! ")
-                                   + QStringLiteral("(%1)").arg(fileName));
+            if (hooks.ReportErrors)
+                Utils::ShowSystemError(QStringLiteral("Błąd podczas analizowania pliku ćwiczenia. Dalsze wczytywanie "
+                                                      "ćwiczeń zostało przerwane! ")
+                                       + QStringLiteral("(%1)").arg(fileName));
             result.ScanStopped = true;
             result.FaultyFile = fileName;
             break;
@@ -298,11 +311,95 @@ TCatalogueLoadResult LoadCatalogue(TCatalogue &catalogue, const TCatalogueOption
         ++counter;
     }
     result.AcceptedFiles = counter;
-
-    if (options.Progress)
-        options.Progress->Close();
     NumberTree(tree.Root(), 0, catalogue.CatalogueList);
     return result;
+}
+
+} // namespace
+
+TCatalogueLoadResult LoadCatalogue(TCatalogue &catalogue, const TCatalogueOptions &options)
+{
+    ReadHooks hooks;
+    hooks.ReportErrors = true;
+    hooks.DefinitionsRead = [&](const QStringList &texts, int files) {
+        Utils::InterfaceTexts() = texts;
+        if (options.Progress)
+            options.Progress->ShowProgress(files, Utils::GetInterfaceText(38));
+    };
+    if (options.Progress)
+        hooks.Step = [&](int position) { options.Progress->StepProgress(position); };
+    QStringList texts;
+    const TCatalogueLoadResult result = readCatalogue(catalogue, options.InterfaceLanguage, texts, hooks);
+    if (options.Progress && !result.TerminateRequested)
+        options.Progress->Close();
+    return result;
+}
+
+TCatalogueReader &CatalogueReader()
+{
+    static TCatalogueReader reader;
+    return reader;
+}
+
+TCatalogueReader::~TCatalogueReader()
+{
+    if (m_job.valid())
+        m_job.wait();
+}
+
+void TCatalogueReader::Start(int interfaceLanguage)
+{
+    if (m_job.valid())
+        m_job.wait();
+    m_language = interfaceLanguage;
+    m_files = -1;
+    m_position = 0;
+    m_job = std::async(std::launch::async, [this, interfaceLanguage] {
+        Read read;
+        ReadHooks hooks;
+        hooks.DefinitionsRead = [this](const QStringList &texts, int files) {
+            const std::lock_guard lock(m_mutex);
+            m_earlyTexts = texts;
+            m_files = files;
+        };
+        hooks.Step = [this](int position) { m_position = position; };
+        read.Result = readCatalogue(read.Catalogue, interfaceLanguage, read.Texts, hooks);
+        return read;
+    });
+}
+
+bool TCatalogueReader::Take(TCatalogue &catalogue, int interfaceLanguage, Utils::IProgress *progress,
+                            TCatalogueLoadResult &result)
+{
+    if (!m_job.valid())
+        return false;
+    // A read still under way is shown on progress as the program's own scan would be.
+    bool shown = false;
+    while (m_job.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+        const int files = m_files;
+        if (!progress || files < 0)
+            continue;
+        if (!shown) {
+            {
+                const std::lock_guard lock(m_mutex);
+                Utils::InterfaceTexts() = m_earlyTexts; // for the caption; the same are set below
+            }
+            progress->ShowProgress(files, Utils::GetInterfaceText(38));
+            shown = true;
+        }
+        progress->StepProgress(m_position);
+    }
+    Read read = m_job.get();
+    if (shown)
+        progress->Close();
+    if (read.Result.TerminateRequested || read.Result.ScanStopped || interfaceLanguage != m_language)
+        return false; // read again by the caller, which shows what went wrong
+    catalogue.CatalogueList.clear();
+    catalogue.Drzewo = std::move(read.Catalogue.Drzewo);
+    catalogue.CatalogueList = std::move(read.Catalogue.CatalogueList);
+    Utils::InterfaceTexts() = read.Texts;
+    result = read.Result;
+    return true;
 }
 
 } // namespace Course

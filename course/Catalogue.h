@@ -5,7 +5,11 @@
 #include <QList>
 #include <QString>
 
+#include <atomic>
+#include <functional>
+#include <future>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace Utils {
@@ -118,5 +122,44 @@ QStringList ListExerciseFiles(const QString &daneFolder);
 // definitions file and Dane. Errors are shown through Utils::ShowSystemError with the
 // program's messages and reported in the result.
 TCatalogueLoadResult LoadCatalogue(TCatalogue &catalogue, const TCatalogueOptions &options);
+
+// The catalogue read on a worker thread from the program's first moment, so that it is ready
+// when the exercise host needs it. The worker shows nothing and sets no shared state; what it
+// read is handed over in the program's thread.
+class TCatalogueReader
+{
+public:
+    TCatalogueReader() = default;
+    TCatalogueReader(const TCatalogueReader &) = delete;
+    TCatalogueReader &operator=(const TCatalogueReader &) = delete;
+    ~TCatalogueReader();
+
+    // Starts reading ProgramFolder's course; the program folder must be set.
+    void Start(int interfaceLanguage);
+    // Moves a read started for interfaceLanguage into catalogue and InterfaceTexts, as
+    // LoadCatalogue would have left them, waiting for it meanwhile (on progress, when given,
+    // once the wait is noticeable). False, with nothing changed, when no read was started,
+    // it was for another language, or it met an unreadable file: the caller then calls
+    // LoadCatalogue, which shows the message. Every read is taken once.
+    bool Take(TCatalogue &catalogue, int interfaceLanguage, Utils::IProgress *progress,
+              TCatalogueLoadResult &result);
+
+private:
+    struct Read
+    {
+        TCatalogue Catalogue;
+        QStringList Texts;
+        TCatalogueLoadResult Result;
+    };
+    std::future<Read> m_job;
+    int m_language = 0;
+    std::mutex m_mutex;
+    QStringList m_earlyTexts; // the definitions' texts, under m_mutex, once read
+    std::atomic<int> m_files{-1};
+    std::atomic<int> m_position{0};
+};
+
+// The program's one reader.
+TCatalogueReader &CatalogueReader();
 
 } // namespace Course

@@ -40,6 +40,18 @@ const QRect ListPlace(541, 140, 334, 375);
 
 } // namespace
 
+namespace {
+QString backgroundPath()
+{
+    return Utils::ProgramPath(u"\\Gfx\\bg.bmp"_s);
+}
+} // namespace
+
+void TfrmLogowanie::PrefetchBackground()
+{
+    Utils::PrefetchPictureFile(backgroundPath());
+}
+
 TfrmLogowanie::TfrmLogowanie(QWidget *parent) : QWidget(parent)
 {
     setObjectName(u"frmLogowanie"_s);
@@ -53,7 +65,7 @@ TfrmLogowanie::TfrmLogowanie(QWidget *parent) : QWidget(parent)
     setPalette(pal);
     frmLogowanie = this;
 
-    const QImage bg = Utils::LoadPictureFile(Utils::ProgramPath(u"\\Gfx\\bg.bmp"_s));
+    const QImage bg = Utils::LoadPictureFile(backgroundPath());
     m_background = bg.isNull() ? QImage() : bg.convertToFormat(QImage::Format_RGB32);
 
     VelBelka1 = new TVelBelka(this);

@@ -19,6 +19,9 @@ class TfrmLogowanie : public QWidget
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfrmLogowanie)
 public:
+    // Starts decoding the screen's background on a worker thread, so the first login screen
+    // finds it ready.
+    static void PrefetchBackground();
     explicit TfrmLogowanie(QWidget *parent = nullptr);
     ~TfrmLogowanie() override;
 

@@ -6,6 +6,7 @@
 #include "skin/VelResButton.h"
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
+#include "utils/UtilsGui.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
@@ -81,8 +82,11 @@ TfrmMedia::TfrmMedia(QWidget *parent)
     setObjectName(QStringLiteral("frmMedia"));
     setWindowTitle(Utils::ProductCaption());
 
-    IMG_Tlo = Picture(this, QStringLiteral("IMG_Tlo"), MediaPictures::Background(true));
-    IMG_Tlo2 = Picture(this, QStringLiteral("IMG_Tlo2"), MediaPictures::Background(false));
+    // The backgrounds are drawn when the window first shows them.
+    IMG_Tlo = new Utils::TDeferredPictureLabel(this, {360, 363}, [] { return MediaPictures::Background(true); });
+    IMG_Tlo->setObjectName(QStringLiteral("IMG_Tlo"));
+    IMG_Tlo2 = new Utils::TDeferredPictureLabel(this, {360, 74}, [] { return MediaPictures::Background(false); });
+    IMG_Tlo2->setObjectName(QStringLiteral("IMG_Tlo2"));
 
     DisplayArea_MPG = new QWidget(this);
     DisplayArea_MPG->setObjectName(QStringLiteral("DisplayArea_MPG"));

@@ -8,6 +8,7 @@
 #include "skin/VelResButton.h"
 #include "skin/uSkin.h"
 #include "utils/Utils.h"
+#include "utils/UtilsGui.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -168,11 +169,10 @@ TfrmSlownik::TfrmSlownik(QWidget *parent, Utils::IProgress *progress)
     frame(u"VelGroupFrame2"_s, QRect(146, 48, 192, 118));
     frame(u"VelGroupFrame3"_s, QRect(344, 48, 192, 118));
 
-    ui->Image1 = new QLabel(this);
+    // The emblem is drawn when the window is first shown.
+    ui->Image1 = new Utils::TDeferredPictureLabel(this, {110, 96}, [] { return Reference::DictionaryEmblem().toImage(); });
     ui->Image1->setObjectName(u"Image1"_s);
-    ui->Image1->setPixmap(Reference::DictionaryEmblem());
     ui->Image1->move(24, 63);
-    ui->Image1->adjustSize();
 
     ui->edtSzukaj = new QLineEdit(this);
     ui->edtSzukaj->setObjectName(u"edtSzukaj"_s);

@@ -158,7 +158,11 @@ int TfrmNawigacja::LoadCatalogue()
     Course::TCatalogueOptions options;
     options.InterfaceLanguage = Settings().InterfaceLanguage;
     options.Progress = m_progress;
-    const Course::TCatalogueLoadResult result = Course::LoadCatalogue(m_catalogue, options);
+    // The read begun at start-up, when there was one for this language and it went well;
+    // otherwise the course is read here, with its messages.
+    Course::TCatalogueLoadResult result;
+    if (!Course::CatalogueReader().Take(m_catalogue, options.InterfaceLanguage, m_progress, result))
+        result = Course::LoadCatalogue(m_catalogue, options);
     if (!m_catalogue.Drzewo)
         m_catalogue.Drzewo = std::make_unique<Course::TDrzewo>();
     m_terminateRequested = result.TerminateRequested;

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QImage>
@@ -16,6 +17,9 @@
 #include <QRandomGenerator>
 #include <QToolTip>
 #include <QtEndian>
+
+#include <future>
+#include <mutex>
 #include <QWidget>
 
 namespace Utils {
@@ -86,7 +90,9 @@ QImage DecodePlainBitmap(const uchar *data, qint64 size)
 
 } // namespace
 
-QImage LoadPictureFile(const QString &path)
+namespace {
+
+QImage DecodePictureFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -100,6 +106,28 @@ QImage LoadPictureFile(const QString &path)
     }
     file.close();
     return QImage(path);
+}
+
+std::mutex prefetchMutex;
+QHash<QString, std::shared_future<QImage>> prefetched;
+
+} // namespace
+
+void PrefetchPictureFile(const QString &path)
+{
+    const std::lock_guard lock(prefetchMutex);
+    if (!prefetched.contains(path))
+        prefetched.insert(path, std::async(std::launch::async, [path] { return DecodePictureFile(path); }).share());
+}
+
+QImage LoadPictureFile(const QString &path)
+{
+    std::shared_future<QImage> pending;
+    {
+        const std::lock_guard lock(prefetchMutex);
+        pending = prefetched.take(path);
+    }
+    return pending.valid() ? pending.get() : DecodePictureFile(path);
 }
 
 void SetProductCaption(QWidget *window)
@@ -145,11 +173,22 @@ int MeasureTextHeight(const QPainter &canvas, const QString &text)
     return MeasureText(canvas, text).height();
 }
 
+TDeferredPictureLabel::TDeferredPictureLabel(QWidget *parent, const QString &path)
+    : QLabel(parent), m_source([path] { return LoadPictureFile(path); })
+{
+}
+
+TDeferredPictureLabel::TDeferredPictureLabel(QWidget *parent, const QSize &size, std::function<QImage()> source)
+    : QLabel(parent), m_source(std::move(source))
+{
+    resize(size);
+}
+
 bool TDeferredPictureLabel::LoadPicture()
 {
     if (!m_loaded) {
         m_loaded = true;
-        const QImage picture = LoadPictureFile(m_path);
+        const QImage picture = m_source ? m_source() : QImage();
         if (!picture.isNull())
             setPixmap(QPixmap::fromImage(picture));
     }

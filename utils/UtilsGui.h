@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 class QFont;
 class QImage;
 class QPainter;
@@ -33,21 +35,27 @@ int MeasureTextHeight(const QPainter &canvas, const QString &text);
 // faster than the generic reader; anything else goes to Qt's image readers. Null when the
 // file is missing or does not decode.
 QImage LoadPictureFile(const QString &path);
+// Starts decoding the file at path on a worker thread; the next LoadPictureFile of that path
+// takes the result (waiting for it when needed).
+void PrefetchPictureFile(const QString &path);
 
-// A picture label whose picture file is decoded when the label is first painted, so a screen
-// made at start-up and shown much later keeps no decoded background until then.
+// A picture label whose picture is decoded (or drawn) when the label is first painted, so a
+// screen made at start-up and shown much later keeps no picture until then.
 class TDeferredPictureLabel : public QLabel
 {
 public:
-    TDeferredPictureLabel(QWidget *parent, const QString &path) : QLabel(parent), m_path(path) {}
-    // Decodes the file now, unless that was done; false when it gave no picture.
+    // The picture in the file at path (LoadPictureFile).
+    TDeferredPictureLabel(QWidget *parent, const QString &path);
+    // The picture source gives; the label takes its size now.
+    TDeferredPictureLabel(QWidget *parent, const QSize &size, std::function<QImage()> source);
+    // Makes the picture now, unless that was done; false when there is none.
     bool LoadPicture();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_path;
+    std::function<QImage()> m_source;
     bool m_loaded = false;
 };
 

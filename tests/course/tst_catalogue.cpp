@@ -74,6 +74,9 @@ private slots:
     void encodings();
     void moreThanHundredChildrenKept();
     void treeOperations();
+    void readerOnAWorkerThread();
+    void readerLeavesFaultsToTheLoad_data();
+    void readerLeavesFaultsToTheLoad();
 
 private:
     TElement *byTitle(const QString &title) const;
@@ -491,3 +494,55 @@ void TestCatalogue::treeOperations()
 
 QTEST_GUILESS_MAIN(TestCatalogue)
 #include "tst_catalogue.moc"
+
+// The read begun at start-up must leave exactly what the program's own load leaves, and take
+// no part in what goes wrong.
+void TestCatalogue::readerOnAWorkerThread()
+{
+    course->WriteExercise(u"b.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(3, 2, u"Test B"_s, u"Test B en"_s)));
+    course->WriteExercise(u"a.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(11, 1, u"Dialog A"_s)));
+    load(1);
+    const QStringList expected = outline(catalogue.CatalogueList);
+    const QStringList texts = Utils::InterfaceTexts();
+    Utils::InterfaceTexts().clear();
+
+    Course::TCatalogueReader reader;
+    Course::TCatalogue read;
+    Course::TCatalogueLoadResult result;
+    QVERIFY(!reader.Take(read, 1, &progress, result)); // nothing started
+    reader.Start(1);
+    progress.log.clear();
+    QVERIFY(reader.Take(read, 1, &progress, result));
+    QCOMPARE(result.AcceptedFiles, 2);
+    QCOMPARE(outline(read.CatalogueList), expected);
+    QCOMPARE(read.CatalogueList.first()->Parent, read.Drzewo->Root());
+    QCOMPARE(Utils::InterfaceTexts(), texts);
+    QVERIFY(errors.isEmpty());
+    QVERIFY(!reader.Take(read, 1, &progress, result)); // taken once
+
+    reader.Start(0);
+    QVERIFY(!reader.Take(read, 1, &progress, result)); // read for another language
+    QCOMPARE(outline(read.CatalogueList), expected);
+}
+
+void TestCatalogue::readerLeavesFaultsToTheLoad_data()
+{
+    QTest::addColumn<bool>("definitions");
+    QTest::addRow("faulty exercise file") << false;
+    QTest::addRow("unreadable definitions") << true;
+}
+
+void TestCatalogue::readerLeavesFaultsToTheLoad()
+{
+    QFETCH(bool, definitions);
+    if (definitions)
+        course->Write(u"Config/definitions.xml"_s, "<definitions>");
+    else
+        course->WriteExercise(u"b.xml"_s, "<cwiczenie>");
+    Course::TCatalogueReader reader;
+    reader.Start(0);
+    Course::TCatalogueLoadResult result;
+    QVERIFY(!reader.Take(catalogue, 0, &progress, result));
+    QVERIFY(errors.isEmpty()); // the caller's LoadCatalogue shows it
+    QVERIFY(catalogue.CatalogueList.isEmpty());
+}

@@ -62,6 +62,7 @@ void TestMediaGStreamer::playsToTheEnd()
     area.resize(336, 287);
     owner.show();
     auto player = Media::CreateSystemMediaPlayer(&owner);
+    QVERIFY2(player, "the sound module beside the program did not load");
     int ended = 0;
     player->OnEnded = [&] { ++ended; };
     player->Open(m_dir.filePath(file), video ? &area : nullptr);
