@@ -65,6 +65,16 @@ RecorderFactory &RecordFactory()
 
 } // namespace
 
+std::unique_ptr<IMediaPlayer> CreateSilentMediaPlayer()
+{
+    return std::make_unique<SilentMediaPlayer>();
+}
+
+std::unique_ptr<IRecorder> CreateNoRecorder()
+{
+    return std::make_unique<NoRecorder>();
+}
+
 std::unique_ptr<IMediaPlayer> CreateMediaPlayer(QWidget *owner)
 {
     if (PlayerFactory()) {

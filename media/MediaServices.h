@@ -56,6 +56,11 @@ public:
 using MediaPlayerFactory = std::function<std::unique_ptr<IMediaPlayer>(QWidget *owner)>;
 using RecorderFactory = std::function<std::unique_ptr<IRecorder>()>;
 
+// The defaults used without a factory: a player whose files end at once, a recorder that
+// never starts.
+std::unique_ptr<IMediaPlayer> CreateSilentMediaPlayer();
+std::unique_ptr<IRecorder> CreateNoRecorder();
+
 // Factories used when the media window is created.
 std::unique_ptr<IMediaPlayer> CreateMediaPlayer(QWidget *owner);
 std::unique_ptr<IRecorder> CreateRecorder();

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLibrary>
+#include <QPointer>
 #include <QtDebug>
 
 namespace Media {
@@ -110,6 +111,70 @@ private:
     bool m_tried = false;
 };
 
+// The media window's player and recorder, whose real ones (and with them the sound module)
+// are made when the learner first plays a file or records.
+class DeferredMediaPlayer final : public IMediaPlayer
+{
+public:
+    explicit DeferredMediaPlayer(QWidget *owner) : m_owner(owner) {}
+
+    void Open(const QString &path, QWidget *videoArea) override { Real()->Open(path, videoArea); }
+    void Play() override { Real()->Play(); }
+    void Pause() override { Real()->Pause(); }
+    bool IsPaused() const override { return m_real && m_real->IsPaused(); }
+    void Stop() override
+    {
+        if (m_real)
+            m_real->Stop();
+    }
+    void Seek(qint64 ms) override { Real()->Seek(ms); }
+    qint64 Position() const override { return m_real ? m_real->Position() : 0; }
+    qint64 Length() const override { return m_real ? m_real->Length() : 0; }
+    bool IsOpen() const override { return m_real && m_real->IsOpen(); }
+    void Close() override
+    {
+        if (m_real)
+            m_real->Close();
+    }
+
+private:
+    IMediaPlayer *Real()
+    {
+        if (!m_real) {
+            m_real = CreateSystemMediaPlayer(m_owner);
+            if (!m_real)
+                m_real = CreateSilentMediaPlayer();
+            m_real->OnEnded = [this] {
+                if (OnEnded)
+                    OnEnded();
+            };
+        }
+        return m_real.get();
+    }
+
+    QPointer<QWidget> m_owner;
+    std::unique_ptr<IMediaPlayer> m_real;
+};
+
+class DeferredRecorder final : public IRecorder
+{
+public:
+    bool Start(const QString &path, const TPcmFormat &format) override
+    {
+        if (!m_real) {
+            m_real = CreateSystemRecorder();
+            if (!m_real)
+                m_real = CreateNoRecorder();
+        }
+        return m_real->Start(path, format);
+    }
+    bool Stop(bool save) override { return m_real && m_real->Stop(save); }
+    bool IsRecording() const override { return m_real && m_real->IsRecording(); }
+
+private:
+    std::unique_ptr<IRecorder> m_real;
+};
+
 } // namespace
 
 bool HasSoundOutput()
@@ -150,8 +215,8 @@ void InstallSystemSound()
         });
     }
     SetWaveDeviceFactory([] { return CreateSystemWaveDevice(); });
-    SetMediaPlayerFactory([](QWidget *owner) { return CreateSystemMediaPlayer(owner); });
-    SetRecorderFactory([] { return CreateSystemRecorder(); });
+    SetMediaPlayerFactory([](QWidget *owner) { return std::make_unique<DeferredMediaPlayer>(owner); });
+    SetRecorderFactory([] { return std::make_unique<DeferredRecorder>(); });
     if (service)
         SetSoundService(service);
 }
