@@ -158,7 +158,10 @@ struct FileData
     QList<ItemData> Items;
 };
 
-FileData readExercise(const TXMLCwiczenieType &cwiczenie, const QString &fileName, int language)
+// texts: the interface texts just read from the definitions (the read may run on a worker,
+// where the shared InterfaceTexts must not be touched).
+FileData readExercise(const TXMLCwiczenieType &cwiczenie, const QString &fileName, int language,
+                      const QStringList &texts)
 {
     const TXMLConfigType config = cwiczenie.Config();
     FileData data;
@@ -193,7 +196,7 @@ FileData readExercise(const TXMLCwiczenieType &cwiczenie, const QString &fileNam
                 item.Kind = kind.Kind;
                 item.Level = 0;
                 item.FileName = fileName;
-                item.Title = Utils::GetInterfaceText(kind.TitleText);
+                item.Title = Utils::GetInterfaceText(texts, kind.TitleText);
                 data.Items.append(item);
             }
         }
@@ -270,7 +273,7 @@ TCatalogueLoadResult readCatalogue(TCatalogue &catalogue, int interfaceLanguage,
             if (!file.Cwiczenie.IsExercise())
                 continue;
             try {
-                data = readExercise(file.Cwiczenie, fileName, interfaceLanguage);
+                data = readExercise(file.Cwiczenie, fileName, interfaceLanguage, texts);
             } catch (const TXMLReadError &) {
                 sound = false;
             }

@@ -120,8 +120,13 @@ QStringList &InterfaceTexts()
 
 QString GetInterfaceText(int number)
 {
+    return GetInterfaceText(InterfaceTexts(), number);
+}
+
+QString GetInterfaceText(const QStringList &texts, int number)
+{
     const QString wanted = QString::number(number);
-    for (const QString &entry : std::as_const(InterfaceTexts())) {
+    for (const QString &entry : texts) {
         if (GetField(1, entry, u'=') == wanted)
             return entry.mid(entry.indexOf(u'=') + 1);
     }

@@ -28,6 +28,8 @@ QString MediaPath(const QString &relative);
 // Numbered interface texts, "number=text", filled by the catalogue load.
 QStringList &InterfaceTexts();
 QString GetInterfaceText(int number);
+// The same lookup in a list of "number=text" entries other than InterfaceTexts.
+QString GetInterfaceText(const QStringList &texts, int number);
 
 QString ProductCaption(); // "Lernivo 6.0 Audivox"
 QString ApplicationTitle(); // "Audivox", the task-bar title

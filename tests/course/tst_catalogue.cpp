@@ -501,6 +501,9 @@ void TestCatalogue::readerOnAWorkerThread()
 {
     course->WriteExercise(u"b.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(3, 2, u"Test B"_s, u"Test B en"_s)));
     course->WriteExercise(u"a.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(11, 1, u"Dialog A"_s)));
+    // Its items take their titles from the interface texts.
+    course->WriteExercise(u"p.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(100, 1, u"Paczka"_s, u"Pack"_s,
+                                                                                  2, u"2"_s, u"31"_s)));
     load(1);
     const QStringList expected = outline(catalogue.CatalogueList);
     const QStringList texts = Utils::InterfaceTexts();
@@ -513,8 +516,9 @@ void TestCatalogue::readerOnAWorkerThread()
     reader.Start(1);
     progress.log.clear();
     QVERIFY(reader.Take(read, 1, &progress, result));
-    QCOMPARE(result.AcceptedFiles, 2);
+    QCOMPARE(result.AcceptedFiles, 3);
     QCOMPARE(outline(read.CatalogueList), expected);
+    QVERIFY(expected.contains(u"2:11:Presentation"_s));
     QCOMPARE(read.CatalogueList.first()->Parent, read.Drzewo->Root());
     QCOMPARE(Utils::InterfaceTexts(), texts);
     QVERIFY(errors.isEmpty());
