@@ -444,6 +444,22 @@ private slots:
         frmMain = nullptr;
     }
 
+    // F1 opens this screen's own help page, the one on listening exercises.
+    void f1OpensTheScreensHelp()
+    {
+        makeWorld(ThreeQuestions());
+        TfrmTest *screen = openFromList();
+        QVERIFY(screen);
+        QTest::keyClick(screen, Qt::Key_F1);
+        TfrmPomoc *help = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *found = qobject_cast<TfrmPomoc *>(w))
+                help = found;
+        QVERIFY(help);
+        QVERIFY2(help->CurrentPage().endsWith(u"h_film.html"_s, Qt::CaseInsensitive), qPrintable(help->CurrentPage()));
+        delete screen;
+    }
+
     void longSheetScrolls()
     {
         QString groups;
