@@ -9,6 +9,7 @@
 #include "learner/Struct_Config.h"
 #include "learner/Struct_Stat.h"
 #include "learner/TUser.h"
+#include "media/uMedia.h"
 #include "reference/uFrmPomoc.h"
 #include "reference/uSlownik.h"
 #include "runtime/uFrmNawigacja.h"
@@ -458,6 +459,34 @@ private slots:
         QVERIFY(help);
         QVERIFY2(help->CurrentPage().endsWith(u"h_film.html"_s, Qt::CaseInsensitive), qPrintable(help->CurrentPage()));
         delete screen;
+    }
+
+    // Both listen buttons play the exercise's recording from Media\Teksty through the media
+    // window, which shows itself.
+    void listenButtonsPlayTheRecording()
+    {
+        QByteArray quiz = ThreeQuestions();
+        quiz.replace("<multimedia></multimedia>", "<multimedia>tom.wav</multimedia>");
+        makeWorld(quiz);
+        QFile recording(dir->path() + u"/Media/Teksty/tom.mp3"_s);
+        QVERIFY(recording.open(QIODevice::WriteOnly));
+        recording.write("ID3");
+        recording.close();
+        TfrmMedia media;
+        frmMedia = &media;
+        TfrmTest *screen = openFromList();
+        QVERIFY(screen);
+        for (const QString &name : {u"btnMedia"_s, u"btnMedia2"_s}) {
+            auto *listen = screen->findChild<TVelResButton *>(name);
+            QVERIFY(listen);
+            QVERIFY2(listen->isVisibleTo(screen), qPrintable(name));
+            media.hide();
+            QTest::mouseClick(listen, Qt::LeftButton, {}, QPoint(10, 10));
+            QVERIFY(media.isVisible());
+            QVERIFY2(media.CurrentFile().endsWith(u"Media/Teksty/tom.mp3"_s), qPrintable(media.CurrentFile()));
+        }
+        delete screen;
+        frmMedia = nullptr;
     }
 
     void longSheetScrolls()
