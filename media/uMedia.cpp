@@ -117,7 +117,8 @@ TfrmMedia::TfrmMedia(QWidget *parent)
         watched->installEventFilter(this);
 
     for (int m = 1; m <= MaxSpeakerMarks; ++m) {
-        QLabel *mark = Picture(this, QStringLiteral("osoba_%1").arg(m), MediaPictures::SpeakerMark(m));
+        QLabel *mark = new Utils::TDeferredPictureLabel(this, {30, 14}, [m] { return MediaPictures::SpeakerMark(m); });
+        mark->setObjectName(QStringLiteral("osoba_%1").arg(m));
         mark->setCursor(Qt::PointingHandCursor);
         mark->installEventFilter(this);
         mark->hide();
