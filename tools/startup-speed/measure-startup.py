@@ -108,7 +108,7 @@ def measure(command, cwd, full_windows, env):
 
 def main():
     build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 9
     bare = os.path.join(build, "bin", "audivox-bare-window")
     program = os.path.join(build, "program")
     env = dict(os.environ, QT_QPA_PLATFORM="xcb")
