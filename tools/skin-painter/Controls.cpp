@@ -7,12 +7,6 @@ namespace SkinPainter {
 
 namespace {
 
-const QColor Blue(2, 174, 228);
-const QColor Navy(6, 54, 99);
-const QColor Green(0, 154, 43);
-const QColor Red(214, 48, 49);
-const QColor Amber(240, 160, 20);
-
 QString Two(int n)
 {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
@@ -28,14 +22,6 @@ void SliceNine(Output &out, const QString &prefix, const QString &suffix, const 
                             {0, H - c, c, c},  {c, H - c, mw, c},  {W - c, H - c, c, c}};
     for (int i = 0; i < 9; ++i)
         out.Picture(prefix + Two(i + 1) + suffix, whole.copy(parts[i]));
-}
-
-QFont Bold(int pixels)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    return font;
 }
 
 void CentredText(QPainter &p, const QRectF &r, const QString &text, const QFont &font, const QColor &color)

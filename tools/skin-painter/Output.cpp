@@ -68,6 +68,14 @@ QImage Draw(int w, int h, const std::function<void(QPainter &)> &paint)
     return image;
 }
 
+QFont Bold(double pixels)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(qRound(pixels));
+    font.setBold(true);
+    return font;
+}
+
 QColor Mix(const QColor &a, const QColor &b, double t)
 {
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,

@@ -3,6 +3,7 @@
 // exact size onto a transparent canvas.
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -35,6 +36,16 @@ QImage Canvas(int w, int h);
 // Draws with antialiasing on a fresh transparent canvas.
 QImage Draw(int w, int h, const std::function<void(QPainter &)> &paint);
 QColor Mix(const QColor &a, const QColor &b, double t);
+// DejaVu Sans Bold at a pixel size (rounded).
+QFont Bold(double pixels);
+
+// The skin's palette, built around the program's blues and its red and green marks.
+inline const QColor Blue(2, 174, 228);
+inline const QColor Navy(6, 54, 99);
+inline const QColor Green(0, 154, 43);
+inline const QColor Red(214, 48, 49);
+inline const QColor Amber(240, 160, 20);
+inline const QColor Teal(0, 150, 160);
 QLinearGradient Vertical(double y0, double y1, const QColor &top, const QColor &bottom);
 
 void PaintAll(Output &out);       // every picture

@@ -11,20 +11,6 @@ namespace SkinPainter {
 
 namespace {
 
-const QColor Blue(2, 174, 228);
-const QColor Navy(6, 54, 99);
-const QColor Green(0, 154, 43);
-const QColor Red(214, 48, 49);
-const QColor Teal(0, 150, 160);
-
-QFont Bold(double pixels)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(qRound(pixels));
-    font.setBold(true);
-    return font;
-}
-
 // A round badge of colour c with a soft shadow; symbols are drawn in white on it.
 void Disc(QPainter &p, const QRectF &r, const QColor &c)
 {
