@@ -184,9 +184,40 @@ private:
 class QtMediaPlayer final : public IMediaPlayer
 {
 public:
-    // The backend (GStreamer, the sound server) starts with the first file opened, not with
-    // the window that owns the player.
-    explicit QtMediaPlayer(QWidget *owner) : m_owner(owner) {}
+    explicit QtMediaPlayer(QWidget *owner) : m_player(new QMediaPlayer(owner))
+    {
+        if (HasSoundOutput()) {
+            m_audio = new QAudioOutput(m_player);
+            m_player->setAudioOutput(m_audio);
+        }
+        QObject::connect(m_player, &QMediaPlayer::mediaStatusChanged, m_player,
+                         [this](QMediaPlayer::MediaStatus status) {
+                             if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
+                                 ReportEnd();
+                         });
+        // A file the backend neither loads nor rejects must not hold up the queue.
+        m_watchdog.setSingleShot(true);
+        m_watchdog.setInterval(10000);
+        QObject::connect(&m_watchdog, &QTimer::timeout, m_player, [this] {
+            const auto status = m_player->mediaStatus();
+            if (status == QMediaPlayer::LoadingMedia || status == QMediaPlayer::NoMedia ||
+                status == QMediaPlayer::StalledMedia)
+                ReportEnd();
+        });
+        QObject::connect(m_player, &QMediaPlayer::errorOccurred, m_player,
+                         [this](QMediaPlayer::Error error, const QString &) {
+                             if (error != QMediaPlayer::NoError)
+                                 ReportEnd();
+                         });
+        QObject::connect(m_player, &QMediaPlayer::positionChanged, m_player, [this](qint64 position) {
+            // The backend counts film positions from the stream's start offset (and its
+            // duration of an mpg falls short): the first position of a playback is the
+            // film's first frame, and the furthest one seen bounds its length.
+            if (m_offset < 0 && m_player->playbackState() == QMediaPlayer::PlayingState)
+                m_offset = m_fromStart ? position : 0;
+            m_furthest = qMax(m_furthest, position);
+        });
+    }
 
     ~QtMediaPlayer() override
     {
@@ -199,10 +230,6 @@ public:
 
     void Open(const QString &path, QWidget *videoArea) override
     {
-        if (!m_player && !m_created) {
-            m_created = true;
-            Create();
-        }
         if (!m_player)
             return;
         m_ended = false;
@@ -293,42 +320,6 @@ public:
     }
 
 private:
-    void Create()
-    {
-        m_player = new QMediaPlayer(m_owner);
-        if (HasSoundOutput()) {
-            m_audio = new QAudioOutput(m_player);
-            m_player->setAudioOutput(m_audio);
-        }
-        QObject::connect(m_player, &QMediaPlayer::mediaStatusChanged, m_player,
-                         [this](QMediaPlayer::MediaStatus status) {
-                             if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
-                                 ReportEnd();
-                         });
-        // A file the backend neither loads nor rejects must not hold up the queue.
-        m_watchdog.setSingleShot(true);
-        m_watchdog.setInterval(10000);
-        QObject::connect(&m_watchdog, &QTimer::timeout, m_player, [this] {
-            const auto status = m_player->mediaStatus();
-            if (status == QMediaPlayer::LoadingMedia || status == QMediaPlayer::NoMedia ||
-                status == QMediaPlayer::StalledMedia)
-                ReportEnd();
-        });
-        QObject::connect(m_player, &QMediaPlayer::errorOccurred, m_player,
-                         [this](QMediaPlayer::Error error, const QString &) {
-                             if (error != QMediaPlayer::NoError)
-                                 ReportEnd();
-                         });
-        QObject::connect(m_player, &QMediaPlayer::positionChanged, m_player, [this](qint64 position) {
-            // The backend counts film positions from the stream's start offset (and its
-            // duration of an mpg falls short): the first position of a playback is the
-            // film's first frame, and the furthest one seen bounds its length.
-            if (m_offset < 0 && m_player->playbackState() == QMediaPlayer::PlayingState)
-                m_offset = m_fromStart ? position : 0;
-            m_furthest = qMax(m_furthest, position);
-        });
-    }
-
     void ReportEnd()
     {
         if (m_ended)
@@ -342,8 +333,6 @@ private:
         });
     }
 
-    QPointer<QWidget> m_owner;
-    bool m_created = false;
     QPointer<QMediaPlayer> m_player;
     QAudioOutput *m_audio = nullptr;
     QPointer<QVideoWidget> m_video;
