@@ -123,7 +123,7 @@ void TExerciseScreen::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_F1) {
         const QString page = HelpPage();
         if (!page.isEmpty())
-            OpenHelp(page, true, this);
+            OpenHelp(page, HelpInLearnerMode(), this);
         event->accept();
         return;
     }

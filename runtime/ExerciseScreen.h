@@ -48,6 +48,8 @@ public:
 
     // Help page of this screen by its name, empty when it has none.
     QString HelpPage() const;
+    // Whether F1 opens that page in learner mode; screens whose help opens without it say so.
+    virtual bool HelpInLearnerMode() const { return true; }
 
 protected:
     // Product caption, skin, title bar: the last step of a screen's constructor.

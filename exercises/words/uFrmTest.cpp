@@ -484,16 +484,6 @@ bool TfrmTest::eventFilter(QObject *watched, QEvent *event)
     return TExerciseScreen::eventFilter(watched, event);
 }
 
-void TfrmTest::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_F1) {
-        OpenHelp(u"h_film.html"_s, false, this);
-        event->accept();
-        return;
-    }
-    TExerciseScreen::keyPressEvent(event);
-}
-
 void TfrmTest::closeEvent(QCloseEvent *event)
 {
     TExerciseScreen::closeEvent(event);

@@ -32,6 +32,8 @@ public:
 
     void SetMediaMarks(const QString &marks) { MediaMarks = marks; }
     QString GetMediaMarks() const { return MediaMarks; }
+    // Its help page ("h_film.html") opens without learner mode.
+    bool HelpInLearnerMode() const override { return false; }
 
     // Reset: the state of a sheet before its file is read.
     void Reset();
@@ -67,7 +69,6 @@ public:
     void ScrollTo(int position);
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
