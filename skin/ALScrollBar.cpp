@@ -54,24 +54,17 @@ void TALScrollBar::SetRynna3_Size(int length)
     update();
 }
 
-void TALScrollBar::SetIMG_UP(const QImage &picture) { m_up = picture; update(); }
-void TALScrollBar::SetIMG_DOWN(const QImage &picture) { m_down = picture; update(); }
-void TALScrollBar::SetIMG_SUWAK(const QImage &picture) { m_suwak = picture; update(); }
-void TALScrollBar::SetIMG_RYNNA1(const QImage &picture) { m_rynna1Img = picture; update(); }
-void TALScrollBar::SetIMG_RYNNA2(const QImage &picture) { m_rynna2Img = picture; update(); }
-void TALScrollBar::SetIMG_RYNNA3(const QImage &picture) { m_rynna3Img = picture; update(); }
-void TALScrollBar::SetIMG_BKG(const QImage &picture) { m_bkg = picture; update(); }
+void TALScrollBar::SetIMG_UP(const QImage &picture) { m_pictures.Up = picture; update(); }
+void TALScrollBar::SetIMG_DOWN(const QImage &picture) { m_pictures.Down = picture; update(); }
+void TALScrollBar::SetIMG_SUWAK(const QImage &picture) { m_pictures.Suwak = picture; update(); }
+void TALScrollBar::SetIMG_RYNNA1(const QImage &picture) { m_pictures.Rynna1 = picture; update(); }
+void TALScrollBar::SetIMG_RYNNA2(const QImage &picture) { m_pictures.Rynna2 = picture; update(); }
+void TALScrollBar::SetIMG_RYNNA3(const QImage &picture) { m_pictures.Rynna3 = picture; update(); }
+void TALScrollBar::SetIMG_BKG(const QImage &picture) { m_pictures.Bkg = picture; update(); }
 
 void TALScrollBar::SetSkinPictures()
 {
-    const SkinHandle skin = CurrentSkin().Handle;
-    const QString p = orientation() == Qt::Vertical ? u"SB_V_"_s : u"SB_H_"_s;
-    m_up = SkinPictureOrNull(skin, p + u"UP"_s);
-    m_down = SkinPictureOrNull(skin, p + u"DOWN"_s);
-    m_suwak = SkinPictureOrNull(skin, p + u"SUWAK"_s);
-    m_rynna1Img = SkinPictureOrNull(skin, p + u"RYNNA1"_s);
-    m_rynna2Img = SkinPictureOrNull(skin, p + u"RYNNA2"_s);
-    m_rynna3Img = SkinPictureOrNull(skin, p + u"RYNNA3"_s);
+    m_pictures.LoadSkin(CurrentSkin().Handle, orientation() == Qt::Vertical);
     m_rynna1 = 6;
     m_rynna3 = 6;
     update();
@@ -127,11 +120,11 @@ void TALScrollBar::paintEvent(QPaintEvent *)
         if (!picture.isNull() && b > a)
             painter.drawImage(span(a, b), picture);
     };
-    if (!m_bkg.isNull())
-        painter.drawImage(QPoint(0, 0), m_bkg);
+    if (!m_pictures.Bkg.isNull())
+        painter.drawImage(QPoint(0, 0), m_pictures.Bkg);
     const int length = Length();
-    fill(m_up, 0, m_buttonWidth);
-    fill(m_down, length - m_buttonWidth, length);
+    fill(m_pictures.Up, 0, m_buttonWidth);
+    fill(m_pictures.Down, length - m_buttonWidth, length);
     const int trackStart = m_buttonWidth;
     const int trackEnd = length - m_buttonWidth;
     const int thumb = ThumbStart();
@@ -139,17 +132,17 @@ void TALScrollBar::paintEvent(QPaintEvent *)
     const int afterStart = thumb < 0 ? trackEnd : thumb + m_scrollerWidth;
     // Track before the thumb: its start picture, then the middle stretched.
     const int r1 = qMin(trackStart + m_rynna1, beforeEnd);
-    fill(m_rynna1Img, trackStart, r1);
-    fill(m_rynna2Img, r1, beforeEnd);
+    fill(m_pictures.Rynna1, trackStart, r1);
+    fill(m_pictures.Rynna2, r1, beforeEnd);
     // Track after the thumb: the middle up to the end picture.
     const int r3 = qMax(afterStart, trackEnd - m_rynna3 - 1);
-    fill(m_rynna2Img, afterStart, r3);
-    fill(m_rynna3Img, r3, trackEnd);
+    fill(m_pictures.Rynna2, afterStart, r3);
+    fill(m_pictures.Rynna3, r3, trackEnd);
     if (thumb < 0) {
         // Without a thumb the track still ends in its end picture.
-        fill(m_rynna3Img, qMax(trackStart, trackEnd - m_rynna3), trackEnd);
+        fill(m_pictures.Rynna3, qMax(trackStart, trackEnd - m_rynna3), trackEnd);
     } else {
-        DrawStretchedKeepingEnds(painter, m_suwak, span(thumb, thumb + m_scrollerWidth), orientation(), 5);
+        DrawStretchedKeepingEnds(painter, m_pictures.Suwak, span(thumb, thumb + m_scrollerWidth), orientation(), 5);
     }
 }
 

@@ -2,6 +2,8 @@
 // TALScrollBar: a picture scroll bar (arrows, three-piece track, thumb). Position changes are
 // reported by QAbstractSlider::valueChanged (the OnChange of the forms).
 
+#include "skin/uSkin.h"
+
 #include <QAbstractSlider>
 #include <QImage>
 #include <QTimer>
@@ -69,7 +71,7 @@ private:
     int m_scrollerWidth = 15;
     int m_rynna1 = 0;
     int m_rynna3 = 0;
-    QImage m_up, m_down, m_suwak, m_rynna1Img, m_rynna2Img, m_rynna3Img, m_bkg;
+    TScrollBarPictures m_pictures;
     QTimer m_repeat;
     TScrollPart m_pressedPart = spNone;
     QPoint m_lastPos;

@@ -97,24 +97,17 @@ void TWOwnrScrllBar::SetRynna3H(int length)
     update();
 }
 
-void TWOwnrScrllBar::SetIMG_UP(const QImage &picture) { m_up = picture; update(); }
-void TWOwnrScrllBar::SetIMG_DOWN(const QImage &picture) { m_down = picture; update(); }
-void TWOwnrScrllBar::SetIMG_SUWAK(const QImage &picture) { m_suwak = picture; update(); }
-void TWOwnrScrllBar::SetIMG_RYNNA1(const QImage &picture) { m_rynna1Img = picture; update(); }
-void TWOwnrScrllBar::SetIMG_RYNNA2(const QImage &picture) { m_rynna2Img = picture; update(); }
-void TWOwnrScrllBar::SetIMG_RYNNA3(const QImage &picture) { m_rynna3Img = picture; update(); }
-void TWOwnrScrllBar::SetIMG_BKG(const QImage &picture) { m_bkg = picture; update(); }
+void TWOwnrScrllBar::SetIMG_UP(const QImage &picture) { m_pictures.Up = picture; update(); }
+void TWOwnrScrllBar::SetIMG_DOWN(const QImage &picture) { m_pictures.Down = picture; update(); }
+void TWOwnrScrllBar::SetIMG_SUWAK(const QImage &picture) { m_pictures.Suwak = picture; update(); }
+void TWOwnrScrllBar::SetIMG_RYNNA1(const QImage &picture) { m_pictures.Rynna1 = picture; update(); }
+void TWOwnrScrllBar::SetIMG_RYNNA2(const QImage &picture) { m_pictures.Rynna2 = picture; update(); }
+void TWOwnrScrllBar::SetIMG_RYNNA3(const QImage &picture) { m_pictures.Rynna3 = picture; update(); }
+void TWOwnrScrllBar::SetIMG_BKG(const QImage &picture) { m_pictures.Bkg = picture; update(); }
 
 void TWOwnrScrllBar::SetSkinPictures()
 {
-    const SkinHandle skin = CurrentSkin().Handle;
-    const QString p = m_kind == osbVertical ? u"SB_V_"_s : u"SB_H_"_s;
-    m_up = SkinPictureOrNull(skin, p + u"UP"_s);
-    m_down = SkinPictureOrNull(skin, p + u"DOWN"_s);
-    m_suwak = SkinPictureOrNull(skin, p + u"SUWAK"_s);
-    m_rynna1Img = SkinPictureOrNull(skin, p + u"RYNNA1"_s);
-    m_rynna2Img = SkinPictureOrNull(skin, p + u"RYNNA2"_s);
-    m_rynna3Img = SkinPictureOrNull(skin, p + u"RYNNA3"_s);
+    m_pictures.LoadSkin(CurrentSkin().Handle, m_kind == osbVertical);
     m_rynna1 = 6;
     m_rynna3 = 6;
     m_drawStyle = osbOwnerDraw;
@@ -168,14 +161,14 @@ void TWOwnrScrllBar::paintEvent(QPaintEvent *)
                 if (!picture.isNull() && r.width() > 0 && r.height() > 0)
                     painter.drawImage(r, picture);
             };
-            if (!m_bkg.isNull())
-                painter.drawImage(QPoint(0, 0), m_bkg);
-            fill(m_rynna1Img, span(bh, bh + m_rynna1));
-            fill(m_rynna2Img, span(bh + m_rynna1, length - bh - m_rynna3));
-            fill(m_rynna3Img, span(length - bh - m_rynna3, length - bh));
-            fill(m_up, span(0, bh));
-            fill(m_down, span(length - bh, length));
-            DrawStretchedKeepingEnds(painter, m_suwak, span(thumb, thumb + track, 1), orientation(), 5);
+            if (!m_pictures.Bkg.isNull())
+                painter.drawImage(QPoint(0, 0), m_pictures.Bkg);
+            fill(m_pictures.Rynna1, span(bh, bh + m_rynna1));
+            fill(m_pictures.Rynna2, span(bh + m_rynna1, length - bh - m_rynna3));
+            fill(m_pictures.Rynna3, span(length - bh - m_rynna3, length - bh));
+            fill(m_pictures.Up, span(0, bh));
+            fill(m_pictures.Down, span(length - bh, length));
+            DrawStretchedKeepingEnds(painter, m_pictures.Suwak, span(thumb, thumb + track, 1), orientation(), 5);
         }
     }
     QPainter painter(this);

@@ -2,6 +2,8 @@
 // TWOwnrScrllBar: the second picture scroll bar (the login screen's profile list). A new
 // position outside Min ... Max is ignored rather than clamped.
 
+#include "skin/uSkin.h"
+
 #include <QAbstractSlider>
 #include <QImage>
 
@@ -78,7 +80,7 @@ private:
     int m_minTrackSize = 10;
     int m_rynna1 = 0;
     int m_rynna3 = 0;
-    QImage m_up, m_down, m_suwak, m_rynna1Img, m_rynna2Img, m_rynna3Img, m_bkg;
+    TScrollBarPictures m_pictures;
     bool m_pressed = false;
     int m_grab = 0;
 };

@@ -297,6 +297,17 @@ QImage SkinPictureOrNull(SkinHandle handle, const QString &name)
     return picture;
 }
 
+void TScrollBarPictures::LoadSkin(SkinHandle handle, bool vertical)
+{
+    const QString p = vertical ? QStringLiteral("SB_V_") : QStringLiteral("SB_H_");
+    Up = SkinPictureOrNull(handle, p + QStringLiteral("UP"));
+    Down = SkinPictureOrNull(handle, p + QStringLiteral("DOWN"));
+    Suwak = SkinPictureOrNull(handle, p + QStringLiteral("SUWAK"));
+    Rynna1 = SkinPictureOrNull(handle, p + QStringLiteral("RYNNA1"));
+    Rynna2 = SkinPictureOrNull(handle, p + QStringLiteral("RYNNA2"));
+    Rynna3 = SkinPictureOrNull(handle, p + QStringLiteral("RYNNA3"));
+}
+
 void PlaySkinSound(SkinHandle handle, const QString &name)
 {
     if (!handle)

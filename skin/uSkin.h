@@ -95,6 +95,15 @@ QImage LoadSkinPicture(const QString &name); // from CurrentSkin()
 // missing piece is reported once through Utils::ShowSystemError and simply not drawn).
 QImage SkinPictureOrNull(SkinHandle handle, const QString &name);
 
+// The pictures both skinned scroll bars draw: arrows, thumb, the track's three pieces and a
+// background under everything.
+struct TScrollBarPictures
+{
+    QImage Up, Down, Suwak, Rynna1, Rynna2, Rynna3, Bkg;
+    // The skin's "SB_V_…" or "SB_H_…" set (missing ones stay null); Bkg is left as it is.
+    void LoadSkin(SkinHandle handle, bool vertical);
+};
+
 // Plays a sound of the bundle asynchronously through Media::SoundService(); silent when the
 // name is missing or there is no sound device. Never waits.
 void PlaySkinSound(SkinHandle handle, const QString &name);
