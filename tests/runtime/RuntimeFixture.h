@@ -12,6 +12,7 @@
 #include "skin/uSkin.h"
 #include "utils/Utils.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -144,3 +145,14 @@ private:
     Course::TDrzewo &tree;
     int nextId = 0;
 };
+
+// What a test of the host or the selection screen leaves behind: the openers it registered
+// and every exercise screen still open.
+inline void CloseExerciseScreens()
+{
+    UnregisterExerciseOpeners();
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<TExerciseScreen *>(w))
+            delete w;
+    }
+}

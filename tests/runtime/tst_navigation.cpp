@@ -62,11 +62,7 @@ private slots:
     }
     void cleanup()
     {
-        UnregisterExerciseOpeners();
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (qobject_cast<TExerciseScreen *>(w))
-                delete w;
-        }
+        CloseExerciseScreens();
         selection.reset();
         host.reset();
         folder.reset();
