@@ -350,4 +350,59 @@ QByteArray TGapText::PrintPage(const QString &heading) const
     return page;
 }
 
+FlowText::Layout LayOutPhrases(const QList<TWyrazTekstu> &phrases, const FlowText::Measure &measure, int width,
+                               int lineHeight, int wordSpacing)
+{
+    FlowText::Layout layout;
+    FlowText::Cursor c(width, lineHeight, wordSpacing);
+    FlowText::Style style;
+    const auto newLine = [&c] {
+        c.Y += c.LineHeight;
+        c.X = 0;
+    };
+    for (const TWyrazTekstu &word : phrases) {
+        switch (word.TagKind) {
+        case TaggedText::LineBreak:
+        case TaggedText::PictureLeft:
+        case TaggedText::PictureRight:
+            newLine();
+            continue;
+        case TaggedText::PictureEnd:
+            c.X = 0;
+            continue;
+        case TaggedText::ItalicOn:
+            style.Italic = true;
+            c.WordSpacing += 4;
+            continue;
+        case TaggedText::BoldOn:
+            style.Bold = true;
+            continue;
+        case TaggedText::ItalicOff:
+            style.Italic = false;
+            c.WordSpacing -= 4;
+            continue;
+        case TaggedText::BoldOff:
+            style.Bold = false;
+            continue;
+        case TaggedText::Tab:
+            c.X += 20;
+            continue;
+        default:
+            break;
+        }
+        for (const QString &piece : word.Text.split(u' ', Qt::SkipEmptyParts)) {
+            const int w = measure(piece, style);
+            const int lineStart = style.Bold ? 0 : 20;
+            if (c.X + w > width && c.X > lineStart) {
+                newLine();
+                c.X = lineStart;
+            }
+            layout.Words.append({piece, QRect(c.X, c.Y, w, lineHeight - 4), style});
+            c.X += w + c.WordSpacing;
+        }
+    }
+    layout.ContentHeight = c.ContentHeight();
+    return layout;
+}
+
 } // namespace GapTyping
