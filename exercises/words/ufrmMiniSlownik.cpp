@@ -84,7 +84,7 @@ TfrmMiniSlownik::TfrmMiniSlownik(const QString &phrases, QWidget *parent)
     Czcionka = QFont(u"Tahoma"_s);
     Czcionka.setPixelSize(15);
     const QFontMetrics metrics(Czcionka);
-    WysokoscLinii = metrics.boundingRect(u"XXX"_s).height() + 8;
+    WysokoscLinii = metrics.height() + 8; // the text height of "XXX" + 8
     Odstep = metrics.horizontalAdvance(u' ');
     Miara = FlowText::MeasureWith(Czcionka);
 
