@@ -7,8 +7,8 @@
 #include "skin/VelGroupFrame.h"
 #include "skin/VelResButton.h"
 #include "skin/uSkin.h"
-#include "utils/UtilsGui.h"
 #include "utils/Utils.h"
+#include "utils/UtilsGui.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -55,9 +55,9 @@ TfrmMiniSlownik::TfrmMiniSlownik(const QString &phrases, QWidget *parent)
     VelResButton1->SetRozmiar(rozUndefined);
     VelResButton1->setGeometry(394, 1, 34, 18);
     VelResButton1->SetShowCaption(false);
-    VelResButton1->SetGlyph(LoadSkinPicture(u"IMG_Close_N"_s));
-    VelResButton1->SetGlyphHot(LoadSkinPicture(u"IMG_Close_H"_s));
-    VelResButton1->SetGlyphDown(LoadSkinPicture(u"IMG_Close_D"_s));
+    VelResButton1->SetGlyph(SkinPictureOrNull(CurrentSkin().Handle, u"IMG_Close_N"_s));
+    VelResButton1->SetGlyphHot(SkinPictureOrNull(CurrentSkin().Handle, u"IMG_Close_H"_s));
+    VelResButton1->SetGlyphDown(SkinPictureOrNull(CurrentSkin().Handle, u"IMG_Close_D"_s));
     VelResButton1->setCursor(Qt::PointingHandCursor);
     connect(VelResButton1, &QAbstractButton::clicked, this, &QDialog::accept);
 
@@ -132,7 +132,8 @@ void TfrmMiniSlownik::ObszarWheel(QWheelEvent *event)
     if (!ScrollBar->isVisible())
         return;
     const int steps = event->angleDelta().y() / 120;
-    ScrollBar->SetPosition(ScrollBar->Position() - (steps == 0 ? (event->angleDelta().y() < 0 ? -1 : 1) : steps));
+    ScrollBar->SetPosition(ScrollBar->Position() -
+                           (steps == 0 ? (event->angleDelta().y() < 0 ? -1 : 1) : steps));
     event->accept();
 }
 
