@@ -2,6 +2,7 @@
 
 #include "exercises/frame/OpenExercise.h"
 #include "exercises/words/uFrmTest.h"
+#include "exercises/words/uFrmWpisywanie.h"
 
 namespace {
 
@@ -19,5 +20,6 @@ QList<TExerciseOpener> ExerciseOpeners()
 {
     return {
         Opener<TfrmTest>(),
+        Opener<TfrmWpisywanie>(),
     };
 }

@@ -51,6 +51,11 @@ QList<KindRow> kindRows()
                   "<poprawne>1</poprawne></grupa></grupy>"),
          {u"quiz.mp3"_s},
          [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }},
+        {4, u"gaps.xml"_s,
+         Envelope(4, "gaps.mp3",
+                  "<polecenie id=\"1\">Fill in the gaps.</polecenie><tresc>I &lt;am&gt; here.</tresc>"),
+         {u"gaps.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }},
     };
 }
 

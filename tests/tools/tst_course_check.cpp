@@ -112,6 +112,24 @@ private slots:
         QVERIFY2(errors.contains(u"Dane\\t.xml: nothing to score"_s), qPrintable(errors));
     }
 
+    void reportsGapTextProblems()
+    {
+        // A gap text inside a package: the problems are named by the item's own file.
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
+        const QString item = u"<element_paczki><nazwa id=\"0\">Luki</nazwa><poziom>1</poziom><typ_cw>4</typ_cw>"
+                             "<plik>luki.xml</plik></element_paczki>"_s;
+        course.WriteExercise(u"p.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(100, 1, u"Pakiet"_s, {}, 1,
+                                                                                     u"1"_s, u"0"_s, item)));
+        const QString body = u"<tresc>&lt;IMG LEFT&gt; brak.png &lt;/IMG&gt; no gaps here</tresc>"_s;
+        course.WriteExercise(u"Paczki/luki.xml"_s,
+                             CourseFixture::Utf8(CourseFixture::Exercise(4, 1, u"Luki"_s, {}, 1, {}, {}, body)));
+        const Run run = inspect({course.Folder()});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, (QStringList{u"Dane\\Paczki\\luki.xml: tresc: the picture brak.png is missing"_s,
+                                       u"Dane\\Paczki\\luki.xml: tresc: no gaps to fill"_s}));
+    }
+
     void warnsAboutCrowdedNode()
     {
         CourseFixture course;
