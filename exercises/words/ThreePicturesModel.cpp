@@ -35,7 +35,7 @@ bool TThreePicturesRun::StartNextTurn()
     if (unused.isEmpty())
         return false;
     m_current = unused[std::clamp(m_pick(int(unused.size())), 0, int(unused.size()) - 1)];
-    m_frameOrder = TestModel::DrawOrder(3, m_pick);
+    m_frameOrder = Utils::DrawOrder(3, m_pick);
     m_groups[m_current].RightFrame = int(m_frameOrder.indexOf(0)) + 1;
     m_phase = Phase::Answering;
     return true;

@@ -4,14 +4,14 @@
 // once. The screen plays the recordings and draws what the run says.
 
 #include "exercises/words/Struct_3Obrazki.h"
-#include "exercises/words/TestModel.h"
+#include "utils/Random.h"
 
 #include <QList>
 #include <optional>
 
 namespace ThreePicturesModel {
 
-using TestModel::RandomPick;
+using Utils::RandomPick;
 
 class TThreePicturesRun
 {

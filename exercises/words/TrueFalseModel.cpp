@@ -8,10 +8,7 @@ namespace TrueFalseModel {
 
 void ShuffleStatements(QList<TTrueFalseItem> &items, const RandomPick &pick)
 {
-    QList<TTrueFalseItem> shuffled;
-    for (int from : TestModel::DrawOrder(int(items.size()), pick))
-        shuffled.append(items[from]);
-    items = shuffled;
+    Utils::Shuffle(items, pick);
 }
 
 void Tick(QList<TTrueFalseItem> &items, int row, bool left)

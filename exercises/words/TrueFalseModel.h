@@ -4,7 +4,7 @@
 // measures and picture sizes and draws the layout it gets back.
 
 #include "exercises/words/Struct_TF2.h"
-#include "exercises/words/TestModel.h"
+#include "utils/Random.h"
 
 #include <QList>
 #include <QPoint>
@@ -17,7 +17,7 @@
 
 namespace TrueFalseModel {
 
-using TestModel::RandomPick;
+using Utils::RandomPick;
 
 // Puts the statements in a random order, drawn without replacement.
 void ShuffleStatements(QList<TTrueFalseItem> &items, const RandomPick &pick);

@@ -35,7 +35,7 @@ TUncoveringRun::TUncoveringRun(QList<TDefinicja> definitions, RandomPick pick)
 {
     for (TDefinicja &d : m_definitions)
         d.Found = false;
-    m_column = TestModel::DrawOrder(WordCount(), m_pick);
+    m_column = Utils::DrawOrder(WordCount(), m_pick);
     m_finished = m_definitions.isEmpty();
     DrawNext();
 }

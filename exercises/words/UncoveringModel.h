@@ -3,7 +3,7 @@
 // now playing, right and wrong clicks, the score, and the two prepared layouts.
 
 #include "exercises/words/Struct_Odkrywanka.h"
-#include "exercises/words/TestModel.h"
+#include "utils/Random.h"
 
 #include <QList>
 #include <QString>
@@ -11,7 +11,7 @@
 
 namespace UncoveringModel {
 
-using TestModel::RandomPick;
+using Utils::RandomPick;
 
 // Height of one strip of the hidden picture and of one place of the column.
 constexpr int StripHeight = 70;
