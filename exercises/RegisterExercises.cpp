@@ -1,6 +1,9 @@
 #include "exercises/RegisterExercises.h"
 
 #include "exercises/frame/OpenExercise.h"
+#include "exercises/words/uFrm3Obrazki.h"
+#include "exercises/words/uFrmOdkrywanka.h"
+#include "exercises/words/uFrmTFGr.h"
 #include "exercises/words/uFrmTest.h"
 #include "exercises/words/uFrmWpisywanie.h"
 
@@ -21,5 +24,8 @@ QList<TExerciseOpener> ExerciseOpeners()
     return {
         Opener<TfrmTest>(),
         Opener<TfrmWpisywanie>(),
+        Opener<Tfrm3Obrazki>(),
+        Opener<TfrmTFGr>(),
+        Opener<TfrmOdkrywanka>(),
     };
 }

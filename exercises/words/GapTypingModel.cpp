@@ -1,7 +1,7 @@
 #include "exercises/words/GapTypingModel.h"
 
 #include "exercises/shared/AnswerHint.h"
-#include "exercises/shared/Score.h"
+#include "exercises/shared/ScorePercent.h"
 #include "utils/Utils.h"
 
 #include <cstdlib>
@@ -173,7 +173,7 @@ CheckResult TGapText::Check(const QString &editText, const AnswerRules &rules)
         Right[index] = IsRightAnswer(Tokens[index].Typed, Tokens[index].Answers, rules);
         ++(Right[index] ? Result.Good : Result.Bad);
     }
-    Result.Percent = ScorePercent(Result.Good, Result.Good + Result.Bad);
+    Result.Percent = Exercises::ScorePercent(Result.Good, Result.Good + Result.Bad);
     return Result;
 }
 

@@ -4,7 +4,7 @@
 
 #include "exercises/shared/AnswerHint.h"
 #include "exercises/shared/FlowText.h"
-#include "exercises/shared/Score.h"
+#include "exercises/shared/ScorePercent.h"
 #include "exercises/shared/TaggedText.h"
 #include "exercises/words/GapTypingModel.h"
 #include "exercises/words/Struct_Wpisywanie.h"
@@ -255,7 +255,7 @@ void GapTypingTest::checksAndScores()
     QCOMPARE(result.Good, right);
     QCOMPARE(result.Bad, gaps - right);
     QCOMPARE(result.Percent.value_or(-1), percent);
-    QCOMPARE(ScorePercent(right, gaps).value_or(-1), percent);
+    QCOMPARE(Exercises::ScorePercent(right, gaps).value_or(-1), percent);
     QVERIFY(!text.Fresh());
     QCOMPARE(text.CurrentView(), View::Scored);
 }

@@ -16,6 +16,10 @@ struct Run
     QStringList err;
 };
 
+// A sound true/false body, for files whose kind matters only to the catalogue.
+const QString TrueFalseBody = u"<kolumna id=\"1\">True</kolumna><kolumna id=\"2\">False</kolumna>"
+                              "<zdanie id=\"1\" odp=\"1\" sampel=\"\"><tresc>It is.</tresc></zdanie>"_s;
+
 Run inspect(const QStringList &args)
 {
     QProcess process;
@@ -74,10 +78,12 @@ private slots:
         course.WriteExercise(u"b.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(100, 1, u"Zdania=1"_s, {}, 1,
                                                                                      u"3"_s, u"1"_s)));
         course.WriteExercise(u"c.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"Test"_s, {}, 1, {}, {},
-                                                                                     {}, u"brak.mp3"_s)));
+                                                                                     TrueFalseBody, u"brak.mp3"_s)));
         course.WriteExercise(u"d.xml"_s, "<cwiczenie><config>");
-        course.WriteExercise(u"e.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"After"_s)));
-        course.WriteExercise(u"Paczki/jest.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"Jest"_s)));
+        course.WriteExercise(u"e.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"After"_s, {}, 1, {}, {},
+                                                                                     TrueFalseBody)));
+        course.WriteExercise(u"Paczki/jest.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(
+                                                       31, 1, u"Jest"_s, {}, 1, {}, {}, TrueFalseBody)));
 
         const Run run = inspect({course.Folder()});
         QCOMPARE(run.status, 1);
@@ -130,13 +136,67 @@ private slots:
                                        u"Dane\\Paczki\\luki.xml: tresc: no gaps to fill"_s}));
     }
 
+    void reportsListeningBodies_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("problem");
+
+        const QString headings = u"<kolumna id=\"1\">True</kolumna><kolumna id=\"2\">False</kolumna>"_s;
+        auto statement = [](const QString &text) -> QString {
+            return u"<zdanie id=\"1\" odp=\"1\" sampel=\"\"><tresc>"_s + text + u"</tresc></zdanie>"_s;
+        };
+        QTest::addRow("one heading") << 31 << QString(u"<kolumna>True</kolumna>"_s + statement(u"It is."_s))
+                                     << u"Dane\\x.xml: two column headings (kolumna) are needed, the file has 1"_s;
+        QTest::addRow("empty statement")
+            << 31 << QString(headings + statement(u"It is."_s) + statement(QString()))
+            << u"Dane\\x.xml: statement 2: the statement (tresc) is empty and is left out"_s;
+        QString many = headings;
+        for (int i = 0; i < 25; ++i)
+            many += statement(u"Statement number %1 of a table that is far too long."_s.arg(i + 1));
+        QTest::addRow("rows below the area")
+            << 31 << many << u"Dane\\x.xml: the table is about 698 pixels high, the area 520: about 7 statement(s) fall below it"_s;
+
+        QTest::addRow("no turn") << 8 << u"<polecenie id=\"1\">Listen.</polecenie>"_s
+                                 << u"Dane\\x.xml: there is no turn (grupa) to play"_s;
+        QTest::addRow("picture missing")
+            << 8 << u"<grupa sampel=\"a.mp3\" bmp1=\"a.png\" bmp2=\"b.png\" bmp3=\"c.png\"><zdanie>A.</zdanie></grupa>"_s
+            << u"Dane\\x.xml: turn 1: the picture bmp1 \"a.png\" is missing under Media\\3Obrazki"_s;
+        QTest::addRow("recording missing")
+            << 8 << u"<grupa sampel=\"a.mp3\" bmp1=\"a.png\" bmp2=\"b.png\" bmp3=\"c.png\"><zdanie>A.</zdanie></grupa>"_s
+            << u"Dane\\x.xml: turn 1: the recording \"a.mp3\" is missing under Media\\3Obrazki"_s;
+
+        QString nine;
+        for (int i = 1; i <= 9; ++i)
+            nine += u"<element><slowo>w%1</slowo><tlumaczenie>s</tlumaczenie><definicja sampel=\"d.mp3\">D.</definicja>"
+                    u"</element>"_s.arg(i);
+        QTest::addRow("nine words") << 52 << nine << u"Dane\\x.xml: 9 words: the screen is laid out for 7 or 8"_s;
+        QTest::addRow("no hidden picture")
+            << 52 << nine << u"Dane\\x.xml: the hidden picture Gfx\\Odkrywanki_gfx\\x.jpg is missing"_s;
+    }
+
+    void reportsListeningBodies()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, body);
+        QFETCH(QString, problem);
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
+        course.WriteExercise(u"x.xml"_s,
+                             CourseFixture::Utf8(CourseFixture::Exercise(kind, 1, u"X"_s, {}, 1, {}, {}, body)));
+        const Run run = inspect({course.Folder()});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(problem), qPrintable(run.err.join(u'\n')));
+    }
+
     void warnsAboutCrowdedNode()
     {
         CourseFixture course;
         course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
         for (int i = 0; i < 101; ++i)
             course.WriteExercise(u"e%1.xml"_s.arg(i, 3, 10, QChar(u'0')),
-                                 CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"E%1"_s.arg(i))));
+                                 CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"E%1"_s.arg(i), {}, 1, {}, {},
+                                                                             TrueFalseBody)));
         const Run run = inspect({course.Folder(), u"--language"_s, u"1"_s});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out.size(), 102);

@@ -4,6 +4,7 @@
 #include "exercises/words/Struct_Test.h"
 #include "tools/course-check/CourseCheck.h"
 #include "tools/course-check/GapTypingCheck.h"
+#include "tools/course-check/ListeningChecks.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
 {
     Inspector::RegisterBodyCheck(3, CheckTestBody);
     Inspector::RegisterBodyCheck(4, Inspector::CheckGapTypingBody);
+    Inspector::RegisterListeningChecks();
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     QTextStream out(stdout);

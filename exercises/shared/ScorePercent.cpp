@@ -1,6 +1,8 @@
-#include "exercises/shared/Score.h"
+#include "exercises/shared/ScorePercent.h"
 
 #include "utils/Utils.h"
+
+namespace Exercises {
 
 std::optional<int> ScorePercent(int right, int total)
 {
@@ -8,3 +10,5 @@ std::optional<int> ScorePercent(int right, int total)
         return std::nullopt;
     return Utils::Percent(right, total);
 }
+
+} // namespace Exercises
