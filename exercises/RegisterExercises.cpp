@@ -1,6 +1,9 @@
 #include "exercises/RegisterExercises.h"
 
 #include "exercises/frame/OpenExercise.h"
+#include "exercises/dialogues/uFrmZdania_Dyk.h"
+#include "exercises/dialogues/uFrmZdania_Tlu.h"
+#include "exercises/dialogues/uFrmZdania_Ukl.h"
 #include "exercises/words/uFrmTest.h"
 
 namespace {
@@ -19,5 +22,8 @@ QList<TExerciseOpener> ExerciseOpeners()
 {
     return {
         Opener<TfrmTest>(),
+        Opener<TfrmZdania_Ukl>(),
+        Opener<TfrmZdania_Dyk>(),
+        Opener<TfrmZdania_Tlu>(),
     };
 }

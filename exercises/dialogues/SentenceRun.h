@@ -3,16 +3,14 @@
 // order, answers counted right or wrong, and the score over all sentences of the file.
 
 #include "exercises/dialogues/Struct_Zdania.h"
+#include "utils/Random.h"
 
 #include <QList>
 
-#include <functional>
-
 namespace Sentences {
 
-// Gives a uniformly chosen index in 0..count-1. The program draws from a generator seeded
-// from the clock; tests script the draws.
-using RandomPick = std::function<int(int count)>;
+// The program draws from a generator seeded from the clock; tests script the draws.
+using Utils::RandomPick;
 
 class TSentenceRun
 {

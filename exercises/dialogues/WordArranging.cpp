@@ -11,13 +11,12 @@ QStringList CutSentence(const QString &text)
 
 QList<TSlowo> DealWords(const QStringList &words, const RandomPick &pick)
 {
-    QStringList pool = words;
+    const QList<int> order = Utils::DrawOrder(int(words.size()), pick);
     QList<TSlowo> places;
-    for (const QString &word : words) {
+    for (int i = 0; i < words.size(); ++i) {
         TSlowo slot;
-        slot.ModelWord = word;
-        const int drawn = std::clamp(pick(int(pool.size())), 0, int(pool.size()) - 1);
-        slot.PlacedWord = pool.takeAt(drawn);
+        slot.ModelWord = words[i];
+        slot.PlacedWord = words[order[i]];
         places.append(slot);
     }
     return places;

@@ -54,8 +54,8 @@ TDropTarget DropTargetAt(const QList<TSlowo> &places, QPoint point, int markerWi
 
 using TextWidth = std::function<int(const QString &)>;
 
-// Words flowing in rows: from (Left, Top); a word that would reach Limit (x + width ≥
-// Limit) starts a new row RowStep lower at Left; Gap pixels after each word.
+// Words flowing in rows, as every sentence screen lays its texts out: from (Left, Top); a word that would
+// reach Limit (x + width ≥ Limit) starts a new row RowStep lower at Left; Gap pixels after each word.
 struct TFlowRules
 {
     int Left = 0;

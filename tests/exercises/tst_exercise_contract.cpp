@@ -25,6 +25,11 @@ struct KindRow
     // Takes the opened screen to a shown score, as a learner would; empty for kinds that
     // carry no score.
     std::function<void(TExerciseScreen &)> ShowScore;
+    // The check button's picture once the score is shown.
+    QString CheckedGlyph = QStringLiteral("IMG_JeszczeRaz");
+    // Whether the listen button shows the media window (screens of short recordings play
+    // them with the window hidden).
+    bool MediaWindowShown = true;
 };
 
 QByteArray Envelope(int kind, const QByteArray &media, const QByteArray &body)
@@ -41,6 +46,17 @@ void Click(TExerciseScreen &screen, const QString &name)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
 }
 
+// A sentence file of one sentence with instructions for every screen that plays it.
+QByteArray SentenceFile(int kind)
+{
+    return Envelope(kind, "",
+                    "<polecenia><typ id=\"1\"><polecenie id=\"1\">Arrange.</polecenie></typ>"
+                    "<typ id=\"2\"><polecenie id=\"1\">Write.</polecenie></typ>"
+                    "<typ id=\"4\"><polecenie id=\"1\">Translate.</polecenie></typ></polecenia>"
+                    "<zdanie id=\"1\" sampel=\"zd.wav\"><tresc>Open the door.</tresc>"
+                    "<tlumaczenie id=\"0\">Otwórz drzwi.</tlumaczenie></zdanie>");
+}
+
 QList<KindRow> kindRows()
 {
     return {
@@ -51,6 +67,16 @@ QList<KindRow> kindRows()
                   "<poprawne>1</poprawne></grupa></grupy>"),
          {u"quiz.mp3"_s},
          [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }},
+        {21, u"ukl.xml"_s, SentenceFile(21), {u"zd.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }, u"IMG_Sprawdz"_s, false},
+        {22, u"dyk.xml"_s, SentenceFile(22), {u"zd.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }, u"IMG_Sprawdz"_s, false},
+        {24, u"tlu.xml"_s, SentenceFile(24), {u"zd.mp3"_s},
+         [](TExerciseScreen &screen) {
+             Click(screen, u"btnSpr"_s);
+             Click(screen, u"btn_Umiem"_s);
+         },
+         u"IMG_Sprawdz"_s, false},
     };
 }
 
@@ -162,7 +188,8 @@ private slots:
         // closes the media window.
         if (!row.Media.isEmpty()) {
             Click(*screen, u"btnMedia"_s);
-            QVERIFY(media->isVisible());
+            QVERIFY(media->CurrentFile().endsWith(row.Media.first()));
+            QCOMPARE(media->isVisible(), row.MediaWindowShown);
         }
         QTest::keyClick(screen, Qt::Key_Escape);
         QCOMPARE(world->Host.BackClicks, 1);
@@ -194,7 +221,7 @@ private slots:
         QCOMPARE(check->Tag(), 1);
         QCOMPARE(check->Caption(), caption);
         QCOMPARE(check->Glyph(), again);
-        QCOMPARE(check->Glyph(), SkinPictureOrNull(CurrentSkin().Handle, u"IMG_JeszczeRaz"_s));
+        QCOMPARE(check->Glyph(), SkinPictureOrNull(CurrentSkin().Handle, row.CheckedGlyph));
         QVERIFY(world->Host.TitleBarSetups >= 2);
     }
 
