@@ -26,7 +26,8 @@ void CheckSentences(const QString &exercisePath, const QList<int> &variants, QSt
     const auto recordingExists = [](const QString &recording) {
         return QFileInfo::exists(Utils::MediaPath(u"\\Media\\Zdania\\"_s + recording));
     };
-    for (const QString &problem : InspectSentences(file.readAll(), variants, InstructionLanguage, recordingExists))
+    for (const QString &problem :
+         InspectSentences(file.readAll(), variants, InstructionLanguage, recordingExists))
         problems << name + u": "_s + problem;
 }
 
@@ -37,10 +38,12 @@ void CheckSentencePackage(const QString &exercisePath, QStringList &problems)
     if (!Utils::ReadXmlFile(exercisePath, document))
         return;
     int mask = 0;
-    Utils::ParseInteger(document.documentElement().firstChildElement(u"config"_s).firstChildElement(u"param2"_s).text(),
-                        &mask);
+    Utils::ParseInteger(
+        document.documentElement().firstChildElement(u"config"_s).firstChildElement(u"param2"_s).text(),
+        &mask);
     QList<int> variants;
-    for (int variant : {SentenceVariant::Arranging, SentenceVariant::Dictation, SentenceVariant::Translation}) {
+    for (int variant :
+         {SentenceVariant::Arranging, SentenceVariant::Dictation, SentenceVariant::Translation}) {
         if (mask & variant)
             variants << variant;
     }
