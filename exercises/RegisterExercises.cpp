@@ -4,6 +4,9 @@
 #include "exercises/words/uFrm3Obrazki.h"
 #include "exercises/words/uFrmOdkrywanka.h"
 #include "exercises/words/uFrmTFGr.h"
+#include "exercises/dialogues/uFrmZdania_Dyk.h"
+#include "exercises/dialogues/uFrmZdania_Tlu.h"
+#include "exercises/dialogues/uFrmZdania_Ukl.h"
 #include "exercises/words/uFrmTest.h"
 #include "exercises/words/uFrmWpisywanie.h"
 
@@ -27,5 +30,8 @@ QList<TExerciseOpener> ExerciseOpeners()
         Opener<Tfrm3Obrazki>(),
         Opener<TfrmTFGr>(),
         Opener<TfrmOdkrywanka>(),
+        Opener<TfrmZdania_Ukl>(),
+        Opener<TfrmZdania_Dyk>(),
+        Opener<TfrmZdania_Tlu>(),
     };
 }

@@ -25,11 +25,13 @@ struct KindRow
     // Takes the opened screen to a shown score, as a learner would; empty for kinds that
     // carry no score.
     std::function<void(TExerciseScreen &)> ShowScore;
-    // Whether the listen button shows the media window (screens that play their own short
-    // recordings keep it hidden).
+    // Whether the listen button shows the media window (screens of short recordings play
+    // them with the window hidden).
     bool ShowsMediaWindow = true;
     // Other files the kind needs in the program folder (pictures ...), made before opening.
     std::function<void(const QString &programFolder)> Prepare;
+    // The check button's picture once the score is shown.
+    QString CheckedGlyph = QStringLiteral("IMG_JeszczeRaz");
 };
 
 QByteArray Envelope(int kind, const QByteArray &media, const QByteArray &body)
@@ -44,6 +46,17 @@ void Click(TExerciseScreen &screen, const QString &name)
     auto *button = screen.findChild<QAbstractButton *>(name);
     QVERIFY2(button, qPrintable(name));
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+}
+
+// A sentence file of one sentence with instructions for every screen that plays it.
+QByteArray SentenceFile(int kind)
+{
+    return Envelope(kind, "",
+                    "<polecenia><typ id=\"1\"><polecenie id=\"1\">Arrange.</polecenie></typ>"
+                    "<typ id=\"2\"><polecenie id=\"1\">Write.</polecenie></typ>"
+                    "<typ id=\"4\"><polecenie id=\"1\">Translate.</polecenie></typ></polecenia>"
+                    "<zdanie id=\"1\" sampel=\"zd.wav\"><tresc>Open the door.</tresc>"
+                    "<tlumaczenie id=\"0\">Otwórz drzwi.</tlumaczenie></zdanie>");
 }
 
 QList<KindRow> kindRows()
@@ -99,6 +112,16 @@ QList<KindRow> kindRows()
              picture.fill(Qt::darkCyan);
              picture.save(programFolder + u"/Gfx/Odkrywanki_gfx/odkryj.jpg"_s);
          }},
+        {21, u"ukl.xml"_s, SentenceFile(21), {u"zd.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }, false, {}, u"IMG_Sprawdz"_s},
+        {22, u"dyk.xml"_s, SentenceFile(22), {u"zd.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }, false, {}, u"IMG_Sprawdz"_s},
+        {24, u"tlu.xml"_s, SentenceFile(24), {u"zd.mp3"_s},
+         [](TExerciseScreen &screen) {
+             Click(screen, u"btnSpr"_s);
+             Click(screen, u"btn_Umiem"_s);
+         },
+         false, {}, u"IMG_Sprawdz"_s},
     };
 }
 
@@ -210,9 +233,10 @@ private slots:
 
         // Escape is the back button: the screen closes, frees its navigation buttons and
         // closes the media window.
-        if (!row.Media.isEmpty() && row.ShowsMediaWindow) {
-            Click(*screen, u"btnMedia"_s);
-            QVERIFY(media->isVisible());
+        if (auto *listen = screen->findChild<QAbstractButton *>(u"btnMedia"_s); listen && !row.Media.isEmpty()) {
+            QTest::mouseClick(listen, Qt::LeftButton, {}, QPoint(10, 10));
+            QVERIFY2(media->CurrentFile().endsWith(row.Media.first()), qPrintable(media->CurrentFile()));
+            QCOMPARE(media->isVisible(), row.ShowsMediaWindow);
         }
         QTest::keyClick(screen, Qt::Key_Escape);
         QCOMPARE(world->Host.BackClicks, 1);
@@ -255,7 +279,7 @@ private slots:
         QCOMPARE(check->Tag(), 1);
         QCOMPARE(check->Caption(), caption);
         QCOMPARE(check->Glyph(), again);
-        QCOMPARE(check->Glyph(), SkinPictureOrNull(CurrentSkin().Handle, u"IMG_JeszczeRaz"_s));
+        QCOMPARE(check->Glyph(), SkinPictureOrNull(CurrentSkin().Handle, row.CheckedGlyph));
         QVERIFY(world->Host.TitleBarSetups >= 2);
     }
 

@@ -98,7 +98,8 @@ private slots:
         QVERIFY2(errors.contains(u"Dane\\Paczki\\brak.xml: the file is missing"_s), qPrintable(errors));
         QVERIFY2(errors.contains(u"Dane\\c.xml: the recording brak.mp3 is missing under Media"_s), qPrintable(errors));
         QVERIFY2(errors.contains(u"interface text 38 is missing in language 1 (English)"_s), qPrintable(errors));
-        QCOMPARE(run.err.size(), 4);
+        QVERIFY2(errors.contains(u"Dane\\b.xml: the exercise holds no sentence"_s), qPrintable(errors));
+        QCOMPARE(run.err.size(), 5);
     }
 
     void reportsTestsWithNothingToScore()
@@ -187,6 +188,43 @@ private slots:
         const Run run = inspect({course.Folder()});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains(problem), qPrintable(run.err.join(u'\n')));
+    }
+
+    void reportsSentenceBodies()
+    {
+        // What would leave a sentence screen with nothing to play, an endless draw or a silent
+        // sentence; a package is checked for every screen its mask offers.
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
+        QDir(course.Folder()).mkpath(u"Media/Zdania"_s);
+        course.Write(u"Media/Zdania/jest.mp3"_s, "ID3");
+        const QString instructions = u"<polecenia><typ id=\"1\"><polecenie id=\"1\">Arrange</polecenie></typ>"
+                                     "<typ id=\"2\"><polecenie id=\"0\">Zapisz</polecenie></typ></polecenia>"_s;
+        auto zdanie = [](const QString &text, const QString &sampel) {
+            return u"<zdanie id=\"1\" sampel=\"%1\"><tresc>%2</tresc></zdanie>"_s.arg(sampel, text);
+        };
+        course.WriteExercise(u"a.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(
+                                             21, 1, u"A"_s, {}, 1, {}, {},
+                                             instructions + zdanie(u"Fine."_s, u"jest.wav"_s) +
+                                                 zdanie(u"Too  many"_s, u"jest.wav"_s) + zdanie({}, u"brak.wav"_s))));
+        course.WriteExercise(u"b.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(
+                                             100, 1, u"B"_s, {}, 1, u"3"_s, u"5"_s,
+                                             instructions + zdanie(u"Fine."_s, u"jest.mp3"_s))));
+        course.WriteExercise(u"c.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(22, 1, u"C"_s, {}, 1, {}, {},
+                                                                                     instructions)));
+        course.WriteExercise(u"d.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(24, 1, u"D"_s, {}, 1, {}, {},
+                                                                                     zdanie(u" Lead"_s, u"jest"_s))));
+        const Run run = inspect({course.Folder()});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, (QStringList{
+                              u"Dane\\a.xml: sentence 2: two blanks in a row in \"Too  many\""_s,
+                              u"Dane\\a.xml: sentence 3: the tresc is empty"_s,
+                              u"Dane\\a.xml: sentence 3: the recording brak.mp3 is missing"_s,
+                              u"Dane\\b.xml: no instruction of variant 4 in language 1"_s,
+                              u"Dane\\c.xml: the exercise holds no sentence"_s,
+                              u"Dane\\d.xml: no instruction of variant 4 in language 1"_s,
+                              u"Dane\\d.xml: sentence 1: blanks at the start or end of \" Lead\""_s,
+                          }));
     }
 
     void warnsAboutCrowdedNode()
