@@ -78,6 +78,9 @@ int main(int argc, char **argv)
     RegisterGalleryPages_words(gallery);
     RegisterGalleryPages_listening(gallery);
 #endif
+#ifdef AUDIVOX_GALLERY_sentences
+    RegisterGalleryPages_sentences(gallery);
+#endif
 
     QDir().mkpath(out);
     const QStringList wanted = parser.positionalArguments();
