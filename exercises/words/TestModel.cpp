@@ -1,5 +1,6 @@
 #include "exercises/words/TestModel.h"
 
+#include "exercises/shared/ExerciseRules.h"
 #include "utils/Utils.h"
 
 #include <QFileInfo>
@@ -11,15 +12,7 @@ namespace TestModel {
 
 QList<int> DrawOrder(int count, const RandomPick &pick)
 {
-    QList<int> remaining;
-    for (int i = 0; i < count; ++i)
-        remaining.append(i);
-    QList<int> order;
-    while (!remaining.isEmpty()) {
-        const int k = std::clamp(pick(int(remaining.size())), 0, int(remaining.size()) - 1);
-        order.append(remaining.takeAt(k));
-    }
-    return order;
+    return Exercises::DrawOrder(count, pick);
 }
 
 void ShuffleTest(QList<TGrupa> &groups, const RandomPick &pick)
