@@ -19,8 +19,7 @@ endfunction()
 # A library of screens and controls.
 function(audivox_ui_library name)
   add_library(${name} STATIC ${ARGN})
-  target_link_libraries(${name} PUBLIC audivox_rules Qt6::Core Qt6::Xml Qt6::Gui Qt6::Widgets
-    Qt6::Multimedia Qt6::MultimediaWidgets Qt6::PrintSupport)
+  target_link_libraries(${name} PUBLIC audivox_rules Qt6::Core Qt6::Xml Qt6::Gui Qt6::Widgets)
   target_precompile_headers(${name} REUSE_FROM audivox_pch_ui)
 endfunction()
 
@@ -31,8 +30,7 @@ target_link_libraries(audivox_pch_core PUBLIC audivox_rules Qt6::Core Qt6::Xml)
 target_precompile_headers(audivox_pch_core PUBLIC <QtCore/QtCore> <QtXml/QDomDocument>)
 
 add_library(audivox_pch_ui STATIC ${CMAKE_BINARY_DIR}/pch_dummy.cpp)
-target_link_libraries(audivox_pch_ui PUBLIC audivox_rules Qt6::Core Qt6::Xml Qt6::Gui Qt6::Widgets
-  Qt6::Multimedia Qt6::MultimediaWidgets Qt6::PrintSupport)
+target_link_libraries(audivox_pch_ui PUBLIC audivox_rules Qt6::Core Qt6::Xml Qt6::Gui Qt6::Widgets)
 target_precompile_headers(audivox_pch_ui PUBLIC <QtCore/QtCore> <QtXml/QDomDocument> <QtGui/QtGui> <QtWidgets/QtWidgets>)
 set_target_properties(audivox_pch_core audivox_pch_ui PROPERTIES AUTOMOC OFF)
 

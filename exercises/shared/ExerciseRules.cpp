@@ -10,22 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace Exercises {
 
-QList<int> DrawOrder(int count, const RandomPick &pick)
-{
-    QList<int> remaining;
-    remaining.reserve(count);
-    for (int i = 0; i < count; ++i)
-        remaining.append(i);
-    QList<int> order;
-    order.reserve(count);
-    while (!remaining.isEmpty()) {
-        const int size = int(remaining.size());
-        const int k = std::clamp(pick ? pick(size) : 0, 0, size - 1);
-        order.append(remaining.takeAt(k));
-    }
-    return order;
-}
-
 int TScore::Percent() const
 {
     return ScorePercent(Good, Total()).value_or(0);

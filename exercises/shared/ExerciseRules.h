@@ -1,7 +1,8 @@
 #pragma once
-// Rules every exercise screen shares, apart from drawing: the random draw without replacement,
-// the score in per cent with its "nothing to score" case, the hint that names a learner's
-// wrong answer, and the texts of a body's polecenie elements.
+// Rules every exercise screen shares, apart from drawing: the score in per cent with its "nothing to score"
+// case, the hint that names a learner's wrong answer, and the texts of a body's polecenie elements.
+
+#include "utils/Random.h"
 
 #include <QByteArray>
 #include <QDomDocument>
@@ -14,16 +15,9 @@
 
 namespace Exercises {
 
-// Gives a uniformly chosen index in 0..count-1. The program draws from a generator seeded
-// from the clock; tests script the draws.
-using RandomPick = std::function<int(int count)>;
-
-// The width of a text in the font a screen draws it with; models lay out through it.
-using TextMeasure = std::function<int(const QString &text)>;
-
-// A draw without replacement: element p of the result is the position drawn for place p.
-// A pick outside 0..count-1 is taken as the nearest valid index, so a script cannot break it.
-QList<int> DrawOrder(int count, const RandomPick &pick);
+// The program's random source and its draw without replacement (utils/Random.h).
+using Utils::DrawOrder;
+using Utils::RandomPick;
 
 // The result of a check: right and wrong items.
 struct TScore

@@ -1,6 +1,5 @@
 #include "exercises/words/TestModel.h"
 
-#include "exercises/shared/ExerciseRules.h"
 #include "utils/Utils.h"
 
 #include <QFileInfo>
@@ -9,11 +8,6 @@
 using namespace Qt::StringLiterals;
 
 namespace TestModel {
-
-QList<int> DrawOrder(int count, const RandomPick &pick)
-{
-    return Exercises::DrawOrder(count, pick);
-}
 
 void ShuffleTest(QList<TGrupa> &groups, const RandomPick &pick)
 {

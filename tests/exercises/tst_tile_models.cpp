@@ -92,7 +92,7 @@ private slots:
         QFETCH(QList<int>, expected);
         auto queue = std::make_shared<QList<int>>(picks);
         const RandomPick raw = [queue](int) { return queue->isEmpty() ? 0 : queue->takeFirst(); };
-        QCOMPARE(Exercises::DrawOrder(count, raw), expected);
+        QCOMPARE(Utils::DrawOrder(count, raw), expected);
     }
 
     void scorePercent_data()
