@@ -1,6 +1,7 @@
 #pragma once
-// Rules every exercise screen shares, apart from drawing: the score in per cent with its "nothing to score"
-// case, the hint that names a learner's wrong answer, and the texts of a body's polecenie elements.
+// Rules every exercise screen shares, apart from drawing: the score in per cent with its
+// "nothing to score" case, the hint that names a learner's wrong answer, the word of a caption
+// under the pointer, and the envelope, polecenie texts, picture and recording of a file.
 
 #include "utils/Random.h"
 
@@ -18,6 +19,9 @@ namespace Exercises {
 // The program's random source and its draw without replacement (utils/Random.h).
 using Utils::DrawOrder;
 using Utils::RandomPick;
+
+// The width of a text in the font a screen draws it with; models lay out through it.
+using TextMeasure = std::function<int(const QString &text)>;
 
 // The result of a check: right and wrong items.
 struct TScore
