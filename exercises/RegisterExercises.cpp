@@ -1,6 +1,9 @@
 #include "exercises/RegisterExercises.h"
 
 #include "exercises/frame/OpenExercise.h"
+#include "exercises/words/uFrmAntonimy.h"
+#include "exercises/words/uFrmTabelka.h"
+#include "exercises/words/uFrmTabelkaCS.h"
 #include "exercises/words/uFrmTest.h"
 
 namespace {
@@ -18,6 +21,9 @@ TExerciseOpener Opener()
 QList<TExerciseOpener> ExerciseOpeners()
 {
     return {
+        Opener<TfrmTabelka>(),
         Opener<TfrmTest>(),
+        Opener<TfrmAntonimy>(),
+        Opener<TfrmTabelkaCS>(),
     };
 }

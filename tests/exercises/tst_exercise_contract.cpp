@@ -44,12 +44,33 @@ void Click(TExerciseScreen &screen, const QString &name)
 QList<KindRow> kindRows()
 {
     return {
+        {1, u"tabela.xml"_s,
+         Envelope(1, "tabela.mp3",
+                  "<polecenie id=\"1\">Sort the words.</polecenie><col_count>2</col_count><rows>2</rows>"
+                  "<columns><column id=\"1\">Fruit</column><column id=\"2\">Drinks</column></columns><wyrazy>"
+                  "<wyraz><nazwa>apples</nazwa><column>1</column></wyraz>"
+                  "<wyraz><nazwa>tea</nazwa><column>2</column></wyraz></wyrazy>"),
+         {u"tabela.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }},
         {3, u"quiz.xml"_s,
          Envelope(3, "quiz.mp3",
                   "<polecenie id=\"1\">Listen and choose.</polecenie><grupy><grupa id=\"1\"><naglowek>Where?"
                   "</naglowek><odpowiedz id=\"1\">Here</odpowiedz><odpowiedz id=\"2\">There</odpowiedz>"
                   "<poprawne>1</poprawne></grupa></grupy>"),
          {u"quiz.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }},
+        {7, u"pary.xml"_s,
+         Envelope(7, "pary.mp3",
+                  "<polecenie id=\"1\">Match the opposites.</polecenie><pary><para id=\"1\">hot=cold</para>"
+                  "<para id=\"2\">big=small</para></pary>"),
+         {u"pary.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }},
+        {50, u"kolejnosc.xml"_s,
+         Envelope(50, "kolejnosc.mp3",
+                  "<polecenie id=\"1\">Put them in order.</polecenie><wyrazy>"
+                  "<wyraz id=\"1\"><nazwa>first</nazwa><kolejnosc>1</kolejnosc></wyraz>"
+                  "<wyraz id=\"2\"><nazwa>second</nazwa><kolejnosc>2</kolejnosc></wyraz></wyrazy>"),
+         {u"kolejnosc.mp3"_s},
          [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }},
     };
 }
