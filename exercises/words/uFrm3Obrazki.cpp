@@ -91,7 +91,8 @@ void Tfrm3Obrazki::CreateComponents()
     IMG_Tlo->setPixmap(FixedBackground());
 
     CreateTitleBar();
-    CreateInstruction(QRect(76, 87, 443, 27))->SetFontColor(Qt::white);
+    // The instruction keeps the frame's colour: white is lost on the light backgrounds the course paints.
+    CreateInstruction(QRect(76, 87, 443, 27));
 
     // The pictures first: each frame stands over its picture and takes the clicks.
     const int frameLeft[3] = {76, 387, 695};
