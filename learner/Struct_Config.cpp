@@ -90,7 +90,7 @@ static bool ReadIntegerText(const QDomElement &element, const QString &attribute
     return ok;
 }
 
-SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerSettings &settings)
+SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerSettings &settings, const QDate &today)
 {
     SettingsLoadResult result;
     const QString path = SettingsPath(usersFolder, id);
@@ -116,7 +116,7 @@ SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerS
         result.Message = QStringLiteral("Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ");
     } else {
         result.State = SettingsFileState::Damaged;
-        result.DamagedCopy = Files::KeepDamagedFile(path, QDate::currentDate());
+        result.DamagedCopy = Files::KeepDamagedFile(path, today);
         if (result.DamagedCopy.isEmpty()) {
             // Never overwrite a file we could not move aside.
             result.State = SettingsFileState::Failed;

@@ -4,6 +4,7 @@
 #include "course/Struct_Definitions.h"
 #include "learner/LearnerUi.h"
 #include "reference/uFrmPomoc.h"
+#include "runtime/uFrmNawigacja.h"
 #include "skin/VelCheckBox.h"
 #include "skin/VelDialogWindow.h"
 #include "skin/VelResButton.h"
@@ -309,10 +310,11 @@ void TfrmUstawienia::keyPressEvent(QKeyEvent *event)
     }
 }
 
-bool LoadLearnerSettings(const TUser &user, LearnerSettings &settings, const std::function<void(int)> &switchLanguage)
+bool LoadLearnerSettings(const TUser &user, LearnerSettings &settings, const QDate &today,
+                         const std::function<void(int)> &switchLanguage)
 {
     const quint8 current = settings.InterfaceLanguage;
-    Learner::LoadSettingsFile(UsersFolder(), user.Id, settings);
+    Learner::LoadSettingsFile(UsersFolder(), user.Id, settings, today);
     if (settings.InterfaceLanguage == current)
         return false;
     if (switchLanguage)
@@ -324,7 +326,8 @@ bool LoadLearnerSettings(const TUser &user)
 {
     if (!frmMain)
         return false;
-    return LoadLearnerSettings(user, frmMain->Settings, [](int language) {
+    const QDate today = frmNawigacja ? frmNawigacja->Today() : QDate();
+    return LoadLearnerSettings(user, frmMain->Settings, today, [](int language) {
         frmMain->SwitchInterfaceLanguage(language);
         frmMain->ApplyInterfaceTexts();
     });

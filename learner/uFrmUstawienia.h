@@ -66,9 +66,10 @@ private:
 // Reads the learner's settings file into settings (re-creating a missing or damaged one);
 // when the interface language read differs from the current one, switchLanguage is called
 // with it. Returns whether it was.
-bool LoadLearnerSettings(const TUser &user, LearnerSettings &settings,
+// A damaged file is kept aside under a name dated today.
+bool LoadLearnerSettings(const TUser &user, LearnerSettings &settings, const QDate &today,
                          const std::function<void(int)> &switchLanguage);
-// The same on frmMain's Settings with its SwitchInterfaceLanguage.
+// The same on frmMain's Settings with its SwitchInterfaceLanguage, dated by the host's today.
 bool LoadLearnerSettings(const TUser &user);
 // Writes frmMain's Settings into LoggedInUser's file; a failure is told to the learner.
 void SaveLearnerSettings();

@@ -387,7 +387,7 @@ void TfrmLogowanie::LoginProfile(int index)
             frmNawigacja->LoadStatistics();
     } else {
         LearnerSettings settings;
-        LoadLearnerSettings(user, settings, {});
+        LoadLearnerSettings(user, settings, frmNawigacja ? frmNawigacja->Today() : QDate(), {});
     }
     emit LoggedIn(user);
     SaveProfileList();

@@ -182,7 +182,7 @@ void TfrmNawigacja::RenumberCatalogue()
 
 void TfrmNawigacja::LoadStatistics()
 {
-    Learner::LoadStatistics(m_catalogue.CatalogueList, usersFolder(), LoggedInUser().Id, m_progress);
+    Learner::LoadStatistics(m_catalogue.CatalogueList, usersFolder(), LoggedInUser().Id, Today(), m_progress);
 }
 
 void TfrmNawigacja::FindDueRepetitions()

@@ -428,7 +428,7 @@ private slots:
         QCOMPARE(notices.first(), Utils::GetInterfaceText(92));
         QCOMPARE(menu.Settings.WordNoticePending, quint8(0));
         LearnerSettings saved;
-        Learner::LoadSettingsFile(usersFolder(), learner.Id, saved);
+        Learner::LoadSettingsFile(usersFolder(), learner.Id, saved, Today);
         QCOMPARE(saved.WordNoticePending, quint8(0));
         TfrmTest *again = OpenTestScreen(dir->path() + u"/Dane/quiz.xml"_s, QString());
         QTest::qWait(900);
