@@ -1,11 +1,12 @@
 #include "utils/Utils.h"
 
+#include "utils/AtomicFile.h"
+
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -432,18 +433,7 @@ bool ParseInteger(const QString &text, int *value)
 
 bool WriteFileAtomically(const QString &path, const QByteArray &data, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    if (file.write(data) != data.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    return true;
+    return SaveFileAtomically(path, data, error);
 }
 
 int RoundHalfEven(double value)
