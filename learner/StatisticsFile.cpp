@@ -59,12 +59,22 @@ public:
         begin = text.constData();
         p = begin;
         end = begin + text.size();
-        if (!checkCharacters() || !prolog() || !elements() || !epilog()) {
-            if (error)
-                *error = reason.isEmpty() ? where(QStringLiteral("niepoprawny zapis XML")) : reason;
-            return false;
+        // Only the text before a character XML does not allow is read; the records there
+        // are kept, and the file is reported damaged at that character.
+        const QChar *bad = firstBadCharacter();
+        end = bad;
+        const bool read = prolog() && elements() && epilog();
+        if (read && bad == begin + text.size())
+            return true;
+        if (error) {
+            if (reason.isEmpty() || bad < begin + text.size()) {
+                p = bad;
+                end = begin + text.size();
+                reason = where(QStringLiteral("niedozwolony znak"));
+            }
+            *error = reason;
         }
-        return true;
+        return false;
     }
 
 private:
@@ -116,7 +126,7 @@ private:
         return true;
     }
 
-    bool checkCharacters()
+    const QChar *firstBadCharacter() const
     {
         for (const QChar *q = begin; q < end; ++q) {
             const char16_t c = q->unicode();
@@ -126,12 +136,10 @@ private:
                 ++q;
                 continue;
             }
-            if (!isXmlChar(c) || QChar::isSurrogate(c)) {
-                p = q;
-                return fail(QStringLiteral("niedozwolony znak"));
-            }
+            if (!isXmlChar(c) || QChar::isSurrogate(c))
+                return q;
         }
-        return true;
+        return end;
     }
 
     // "<!--" already seen at p.
