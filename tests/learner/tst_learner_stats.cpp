@@ -290,6 +290,18 @@ private slots:
         QCOMPARE(ReadStatistics(file()).documentElement().tagName(), QStringLiteral("cwiczenia"));
     }
 
+    // A missing file that cannot be made again is said so, not said re-created.
+    void missingFileThatCannotBeMade()
+    {
+        SmallCatalogue cat;
+        const StatisticsLoadResult r = LoadStatistics(cat.list, users() + QStringLiteral("/gone"), Learner3, Today);
+        QCOMPARE(r.State, StatisticsFileState::Failed);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(!shown[0].contains(QStringLiteral("stworzony ponownie")) &&
+                     shown[0].contains(QStringLiteral("folder nie istnieje")),
+                 qPrintable(shown[0]));
+    }
+
     void damagedFileIsKeptAndReported()
     {
         const QByteArray damaged("<?xml version=\"1.0\"?><cwiczenia><plik nazwa=\"a.xml\"><dane id=\"1\"><post");
