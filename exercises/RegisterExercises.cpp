@@ -1,12 +1,37 @@
 #include "exercises/RegisterExercises.h"
 
-#include "course/ExerciseKind.h"
+#include "exercises/frame/OpenExercise.h"
+#include "exercises/words/uFrm3Obrazki.h"
+#include "exercises/words/uFrmOdkrywanka.h"
+#include "exercises/words/uFrmTFGr.h"
+#include "exercises/dialogues/uFrmZdania_Dyk.h"
+#include "exercises/dialogues/uFrmZdania_Tlu.h"
+#include "exercises/dialogues/uFrmZdania_Ukl.h"
 #include "exercises/words/uFrmTest.h"
-#include "runtime/uFrmWyborCwiczenia.h"
+#include "exercises/words/uFrmWpisywanie.h"
 
-void RegisterExerciseScreens()
+namespace {
+
+template<typename Screen>
+TExerciseOpener Opener()
 {
-    RegisterExerciseOpener(
-        Course::ExerciseKind::MultipleChoice,
-        [](const QString &path, const QString &mediaMarks) { OpenTestScreen(path, mediaMarks); });
+    return {Screen::KindCode, [](const QString &path, const QString &marks, IExerciseHost &host) -> TExerciseScreen * {
+                return OpenExerciseScreen<Screen>(path, marks, host);
+            }};
+}
+
+} // namespace
+
+QList<TExerciseOpener> ExerciseOpeners()
+{
+    return {
+        Opener<TfrmTest>(),
+        Opener<TfrmWpisywanie>(),
+        Opener<Tfrm3Obrazki>(),
+        Opener<TfrmTFGr>(),
+        Opener<TfrmOdkrywanka>(),
+        Opener<TfrmZdania_Ukl>(),
+        Opener<TfrmZdania_Dyk>(),
+        Opener<TfrmZdania_Tlu>(),
+    };
 }

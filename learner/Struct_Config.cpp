@@ -1,5 +1,7 @@
 #include "learner/Struct_Config.h"
 
+#include "course/ExerciseKind.h"
+
 #include "learner/LearnerFiles.h"
 #include "utils/SystemMessage.h"
 
@@ -177,12 +179,8 @@ bool SaveSettingsFile(const QString &usersFolder, int id, const LearnerSettings 
 
 int FirstUseNoticeForKind(int kind)
 {
-    switch (kind) {
-    case 21: case 22: case 24: return 7;
-    case 11: case 14: case 18: case 26: return 8;
-    case 1: case 3: case 4: case 7: case 31: return 9;
-    default: return 0;
-    }
+    const Course::TKindInfo *info = Course::KindInfo(kind);
+    return info ? info->FirstUseNotice : 0;
 }
 
 int FirstUseNoticeText(int notice)

@@ -79,8 +79,3 @@ int FirstUseNoticeForKind(int kind);
 int FirstUseNoticeText(int notice);
 
 } // namespace Learner
-
-// Shows first-use notice 7, 8 or 9 once per learner (skinned information box, then the
-// settings are saved). Defined with the settings dialog in the learner screens library
-// (audivox_learner); the exercise screens call it from their CheckMsgInfo timer.
-void ShowFirstUseNotice(int notice);

@@ -19,8 +19,10 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
+class TfrmNawigacja;
 
 class Gallery
 {
@@ -51,6 +53,20 @@ private:
     QVector<Page> m_pages;
 };
 
+// The exercise host for a page's screen (title bar, navigation bar, mark pictures): the
+// program's when there is one, else one of its own for the page's lifetime.
+class GalleryHost
+{
+public:
+    GalleryHost();
+    ~GalleryHost();
+    TfrmNawigacja &operator*() const;
+    TfrmNawigacja *operator->() const { return &**this; }
+
+private:
+    std::unique_ptr<TfrmNawigacja> m_own;
+};
+
 void RegisterGalleryPages_skin(Gallery &gallery);
 void RegisterGalleryPages_learner(Gallery &gallery);
 void RegisterGalleryPages_runtime(Gallery &gallery);
@@ -58,3 +74,4 @@ void RegisterGalleryPages_app(Gallery &gallery);
 void RegisterGalleryPages_media(Gallery &gallery);
 void RegisterGalleryPages_reference(Gallery &gallery);
 void RegisterGalleryPages_words(Gallery &gallery);
+void RegisterGalleryPages_listening(Gallery &gallery); // pages_words_listening.cpp, with the words

@@ -76,6 +76,7 @@ int main(int argc, char **argv)
 #endif
 #ifdef AUDIVOX_GALLERY_words
     RegisterGalleryPages_words(gallery);
+    RegisterGalleryPages_listening(gallery);
 #endif
 
     QDir().mkpath(out);

@@ -3,12 +3,16 @@
 #include "Gallery.h"
 
 #include "exercises/words/uFrmTest.h"
+#include "exercises/words/uFrmWpisywanie.h"
+#include "exercises/words/ufrmMiniSlownik.h"
 #include "runtime/uFrmNawigacja.h"
 #include "skin/ALScrollBar.h"
 #include "skin/VelResButton.h"
 #include "utils/Utils.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPainter>
 #include <QMouseEvent>
 
 #include <memory>
@@ -17,38 +21,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A host for the screen's title bar, navigation bar and mark pictures, unless the program
-// already has one.
-struct HostForPage
-{
-    HostForPage()
-    {
-        if (!frmNawigacja) {
-            own = std::make_unique<TfrmNawigacja>(nullptr, false);
-            frmNawigacja = own.get();
-        }
-    }
-    ~HostForPage()
-    {
-        if (own)
-            frmNawigacja = nullptr;
-    }
-    std::unique_ptr<TfrmNawigacja> own;
-};
-
 enum class Stage { Open, Scored, RightAnswers };
 
 // Opens file of Dane in a fixed order (so the pictures stay the same from build to build),
 // marks answers, and takes the sheet to stage.
 QImage TestPage(const QString &file, Stage stage, bool oneWrong, int scrollTo = 0)
 {
-    HostForPage host;
-    TfrmTest screen;
+    GalleryHost host;
+    TfrmTest screen(*host);
     screen.setAttribute(Qt::WA_DeleteOnClose, false);
     screen.SetRandomPick([](int) { return 0; });
     screen.Reset();
     screen.LoadFile(Utils::ProgramPath(u"\\Dane\\"_s + file));
-    frmNawigacja->RegisterExerciseScreen(&screen, TfrmNawigacja::ExerciseButtons);
+    host->RegisterExerciseScreen(&screen, TfrmNawigacja::ExerciseButtons);
     screen.LayOutOnce();
     Gallery::Grab(&screen);
 
@@ -81,6 +66,50 @@ QImage TestPage(const QString &file, Stage stage, bool oneWrong, int scrollTo = 
     return Gallery::Grab(&screen);
 }
 
+enum class GapStage { Open, Typing, Scored, RightAnswers, Phrases };
+
+// The station dialogue of the sample course: answers typed as a learner would (two wrong, the
+// last one left empty), the box open on the sixth gap while typing.
+QImage GapPage(GapStage stage)
+{
+    GalleryHost host;
+    TfrmWpisywanie screen(*host);
+    screen.setAttribute(Qt::WA_DeleteOnClose, false);
+    screen.Reset();
+    screen.LoadFile(Utils::ProgramPath(u"\\Dane\\podroze_1_dworzec.xml"_s));
+    host->RegisterExerciseScreen(&screen, TfrmNawigacja::ExerciseButtons);
+    screen.LayOutOnce();
+    Gallery::Grab(&screen);
+
+    const QStringList answers = {u"return"_s, u"coming"_s, u"morning"_s, u"railcard"_s, u"That's"_s,
+                                 u"platform"_s, u"for"_s, u"past"_s, u"direct"_s, u"change"_s, QString()};
+    auto *box = screen.findChild<QLineEdit *>(u"Edit1"_s);
+    const QList<int> gaps = screen.Text().Gaps();
+    const bool typing = stage == GapStage::Typing || stage == GapStage::Phrases;
+    const int typed = stage == GapStage::Open ? 0 : typing ? 5 : int(gaps.size());
+    for (int i = 0; i < typed && i < gaps.size(); ++i) {
+        screen.EditGap(gaps[i]);
+        box->setText(answers.value(i));
+    }
+    if (typing) {
+        screen.EditGap(gaps[5]);
+        box->setText(u"platf"_s);
+        box->setCursorPosition(5);
+    }
+    if (stage == GapStage::Scored || stage == GapStage::RightAnswers)
+        screen.btnSprClick();
+    if (stage == GapStage::RightAnswers)
+        screen.btnPoprawClick();
+    QImage shot = Gallery::Grab(&screen);
+    if (stage == GapStage::Phrases) {
+        TfrmMiniSlownik phrases(screen.PhraseList(), &screen);
+        const QImage window = Gallery::Grab(&phrases);
+        QPainter painter(&shot);
+        painter.drawImage((shot.width() - window.width()) / 2, (shot.height() - window.height()) / 2, window);
+    }
+    return shot;
+}
+
 } // namespace
 
 void RegisterGalleryPages_words(Gallery &gallery)
@@ -95,4 +124,9 @@ void RegisterGalleryPages_words(Gallery &gallery)
                     [] { return TestPage(u"test_praca_spotkanie.xml"_s, Stage::Scored, true); });
     gallery.AddPage(u"test_long_scrolled"_s,
                     [] { return TestPage(u"test_zdrowie_sport.xml"_s, Stage::Open, false, 40); });
+    gallery.AddPage(u"gaps_open"_s, [] { return GapPage(GapStage::Open); });
+    gallery.AddPage(u"gaps"_s, [] { return GapPage(GapStage::Typing); });
+    gallery.AddPage(u"gaps_scored"_s, [] { return GapPage(GapStage::Scored); });
+    gallery.AddPage(u"gaps_right_answers"_s, [] { return GapPage(GapStage::RightAnswers); });
+    gallery.AddPage(u"gaps_phrases"_s, [] { return GapPage(GapStage::Phrases); });
 }
