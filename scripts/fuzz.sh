@@ -49,10 +49,12 @@ find "$root/content/Pomoc" -name '*.html' -size -64k -exec cp -t "$seeds/helppag
 if [ -f "$root/build/program/Dane/Slownik.txt" ]; then
     head -c 8192 "$root/build/program/Dane/Slownik.txt" >"$seeds/dictionary/head.txt"
 fi
-find "$root/build/program/Media" -name '*.ogg' -size -64k 2>/dev/null | head -n 20 | xargs -r cp -t "$seeds/ogg"
+if [ -d "$root/build/program/Media" ]; then
+    find "$root/build/program/Media" -name '*.ogg' -size -64k | head -n 20 | xargs -r cp -t "$seeds/ogg" || true
+fi
 if [ -z "$(ls -A "$seeds/ogg")" ] && command -v sox >/dev/null && command -v oggenc >/dev/null; then
-    sox -n -r 22050 -c 1 -b 16 "$seeds/ogg/tone.wav" synth 0.3 sine 440 2>/dev/null &&
-        oggenc -Q -o "$seeds/ogg/tone.ogg" "$seeds/ogg/tone.wav" && rm -f "$seeds/ogg/tone.wav"
+    { sox -n -r 22050 -c 1 -b 16 "$seeds/ogg/tone.wav" synth 0.3 sine 440 2>/dev/null &&
+        oggenc -Q -o "$seeds/ogg/tone.ogg" "$seeds/ogg/tone.wav" && rm -f "$seeds/ogg/tone.wav"; } || true
 fi
 
 status=0
