@@ -1,11 +1,13 @@
 #include "utils/Utils.h"
 
+#include "utils/AtomicFile.h"
+#include "utils/XmlDepth.h"
+
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -393,6 +395,11 @@ bool ParseXml(const QByteArray &bytes, QDomDocument &document, QString *error)
             text = decoder.decode(bytes);
         }
     }
+    if (!XmlDepthWithin(text, MaxXmlDepth)) {
+        if (error)
+            *error = QStringLiteral("zbyt głębokie zagnieżdżenie elementów (ponad %1 poziomów)").arg(MaxXmlDepth);
+        return false;
+    }
     QString message;
     int line = 0;
     int column = 0;
@@ -400,6 +407,58 @@ bool ParseXml(const QByteArray &bytes, QDomDocument &document, QString *error)
         if (error)
             *error = QStringLiteral("%1 (line %2, column %3)").arg(message).arg(line).arg(column);
         return false;
+    }
+    return true;
+}
+
+bool XmlDepthWithin(QStringView text, int limit)
+{
+    const QChar *p = text.data();
+    const QChar *const end = p + text.size();
+    const auto skipPast = [&](const char16_t *terminator, qsizetype length) {
+        const QStringView rest(p, end - p);
+        const qsizetype at = rest.indexOf(QStringView(terminator, length));
+        p = at < 0 ? end : p + at + length;
+    };
+    int depth = 0;
+    while (p < end) {
+        if (*p != u'<') {
+            ++p;
+            continue;
+        }
+        const QStringView rest(p, end - p);
+        if (rest.startsWith(u"<!--")) {
+            p += 4;
+            skipPast(u"-->", 3);
+        } else if (rest.startsWith(u"<![CDATA[")) {
+            p += 9;
+            skipPast(u"]]>", 3);
+        } else if (rest.startsWith(u"<?") || rest.startsWith(u"<!")) {
+            p += 2;
+            skipPast(u">", 1);
+        } else if (rest.startsWith(u"</")) {
+            p += 2;
+            skipPast(u">", 1);
+            --depth;
+        } else {
+            // A start tag: up to its ">" outside quoted values; "/>" opens nothing.
+            ++p;
+            QChar quote;
+            QChar last;
+            while (p < end && (!quote.isNull() || *p != u'>')) {
+                if (quote.isNull() && (*p == u'"' || *p == u'\''))
+                    quote = *p;
+                else if (*p == quote)
+                    quote = QChar();
+                if (!p->isSpace())
+                    last = *p;
+                ++p;
+            }
+            if (p < end)
+                ++p;
+            if (last != u'/' && ++depth > limit)
+                return false;
+        }
     }
     return true;
 }
@@ -432,18 +491,7 @@ bool ParseInteger(const QString &text, int *value)
 
 bool WriteFileAtomically(const QString &path, const QByteArray &data, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    if (file.write(data) != data.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    return true;
+    return SaveFileAtomically(path, data, error);
 }
 
 int RoundHalfEven(double value)

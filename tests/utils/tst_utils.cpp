@@ -1,5 +1,6 @@
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
+#include "utils/XmlDepth.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -37,6 +38,8 @@ private slots:
     void parseXmlEncodings();
     void parseXmlFailures_data();
     void parseXmlFailures();
+    void nestingDepth_data();
+    void nestingDepth();
     void resolvePath();
     void percent_data();
     void percent();
@@ -274,6 +277,36 @@ void TestUtils::parseXmlFailures()
     QString error;
     QVERIFY(!Utils::ParseXml(bytes, document, &error));
     QVERIFY(!error.isEmpty());
+}
+
+void TestUtils::nestingDepth_data()
+{
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<int>("depth");
+    const auto nested = [](int n) -> QString { return QString(u"<a x='>'>"_s).repeated(n) + QString(u"</a>"_s).repeated(n); };
+    QTest::addRow("two levels") << u"<?xml version='1.0'?><a><b/><b></b></a>"_s << 2;
+    QTest::addRow("quoted > and />") << nested(3) << 3;
+    QTest::addRow("empty elements open nothing") << u"<a><b/><c /><d x=\"/\"/></a>"_s << 1;
+    QTest::addRow("comments and CDATA") << u"<a><!-- <b> --><![CDATA[<c><d>]]><?pi <e>?></a>"_s << 1;
+    QTest::addRow("deep") << nested(200) << 200;
+}
+
+// Depth counts start tags left open; a file nested past the limit is refused before any
+// tree is built, and at once.
+void TestUtils::nestingDepth()
+{
+    QFETCH(QString, xml);
+    QFETCH(int, depth);
+    QVERIFY(Utils::XmlDepthWithin(xml, depth));
+    QVERIFY(!Utils::XmlDepthWithin(xml, depth - 1));
+
+    const QByteArray deep = QByteArray("<cwiczenie>").repeated(100000) + QByteArray("</cwiczenie>").repeated(100000);
+    QDomDocument document;
+    QString error;
+    QVERIFY(!Utils::ParseXml(deep, document, &error));
+    QVERIFY2(error.contains(u"zagnieżdżenie"_s), qPrintable(error));
+    QVERIFY(Utils::ParseXml(QByteArray("<a>").repeated(Utils::MaxXmlDepth) + QByteArray("</a>").repeated(Utils::MaxXmlDepth),
+                            document, &error));
 }
 
 void TestUtils::resolvePath()
