@@ -77,6 +77,9 @@ int main(int argc, char **argv)
 #ifdef AUDIVOX_GALLERY_words
     RegisterGalleryPages_words(gallery);
 #endif
+#ifdef AUDIVOX_GALLERY_wordtiles
+    RegisterGalleryPages_wordtiles(gallery);
+#endif
 
     QDir().mkpath(out);
     const QStringList wanted = parser.positionalArguments();
