@@ -247,6 +247,8 @@ private slots:
                                       "<wyraz><nazwa>b</nazwa><kolejnosc>1</kolejnosc></wyraz></wyrazy>"_s));
         course.WriteExercise(u"dobre.xml"_s,
                              exercise(7, u"Dobre"_s, u"<pary><para>a=b</para><para>c=d</para></pary>"_s));
+        QDir(course.Folder()).mkpath(u"Gfx/Table_gfx"_s);
+        QDir(course.Folder()).mkpath(u"Gfx/Antonimy_gfx"_s);
         course.Write(u"Gfx/Table_gfx/pary.png"_s, "\x89PNG\r\n\x1a\n....");
         course.Write(u"Gfx/Antonimy_gfx/dobre.bmp"_s, "GIF89a");
 
