@@ -1,5 +1,7 @@
 #include "learner/LearnerFiles.h"
 
+#include "utils/Utils.h"
+
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
@@ -36,12 +38,12 @@ XmlState ReadXml(const QString &path, const QString &rootName, QDomDocument &doc
     int column = 0;
     if (!doc.setContent(bytes, &message, &line, &column)) {
         if (error)
-            *error = QStringLiteral("%1 (line %2, column %3)").arg(message).arg(line).arg(column);
+            *error = Utils::XmlErrorText(message, line, column);
         return XmlState::Damaged;
     }
     if (doc.documentElement().tagName() != rootName) {
         if (error)
-            *error = QStringLiteral("root element <%1> instead of <%2>")
+            *error = QStringLiteral("element główny <%1> zamiast <%2>")
                          .arg(doc.documentElement().tagName(), rootName);
         return XmlState::Damaged;
     }
