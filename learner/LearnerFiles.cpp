@@ -1,6 +1,7 @@
 #include "learner/LearnerFiles.h"
 
 #include "utils/AtomicFile.h"
+#include "utils/Utils.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -260,11 +261,12 @@ XmlState ReadXml(const QString &path, const QString &rootName, QDomDocument &doc
         return XmlState::Damaged;
     if (encoding)
         *encoding = found;
+    QString message;
     int line = 0;
     int column = 0;
-    if (!doc.setContent(text, nullptr, &line, &column)) {
+    if (!doc.setContent(text, &message, &line, &column)) {
         if (error)
-            *error = QStringLiteral("niepoprawny zapis XML w wierszu %1, kolumnie %2").arg(line).arg(column);
+            *error = Utils::XmlErrorText(message, line, column);
         return XmlState::Damaged;
     }
     if (doc.documentElement().tagName() != rootName) {

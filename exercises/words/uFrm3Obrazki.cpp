@@ -91,8 +91,7 @@ void Tfrm3Obrazki::CreateComponents()
     IMG_Tlo->setPixmap(FixedBackground());
 
     CreateTitleBar();
-    // The instruction keeps the frame's colour: white is lost on the light backgrounds the course paints.
-    CreateInstruction(QRect(76, 87, 443, 27));
+    CreateInstruction(QRect(76, 87, 443, 27))->SetFontColor(Qt::white);
 
     // The pictures first: each frame stands over its picture and takes the clicks.
     const int frameLeft[3] = {76, 387, 695};

@@ -57,8 +57,7 @@ void TfrmOdkrywanka::CreateComponents()
     IMG_Tlo->setScaledContents(true);
 
     CreateTitleBar();
-    // The instruction keeps the frame's colour: white is lost on the light backgrounds the course paints.
-    CreateInstruction(QRect(56, 95, 531, 27));
+    CreateInstruction(QRect(56, 95, 531, 27))->SetFontColor(Qt::white);
 
     btnMedia = CreateListenButton(u"btnMedia"_s, QRect(764, 112, 200, 50));
     btnMedia->SetCaption(Utils::GetInterfaceText(42));

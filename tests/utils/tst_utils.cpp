@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <stdexcept>
@@ -261,22 +262,32 @@ void TestUtils::parseXmlEncodings()
     QCOMPARE(document.documentElement().attribute(u"a"_s), u"źdźbło"_s);
 }
 
+// The reason reaches the learner inside a Polish message: it is Polish too, with its place.
 void TestUtils::parseXmlFailures_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addRow("not closed") << QByteArray("<cwiczenie><config>");
-    QTest::addRow("empty") << QByteArray();
-    QTest::addRow("unknown encoding") << QByteArray("<?xml version=\"1.0\" encoding=\"x-no-such\"?><r/>");
-    QTest::addRow("two roots") << QByteArray("<a/><b/>");
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("not closed") << QByteArray("<cwiczenie><config>") << u"koniec dokumentu (wiersz 1"_s;
+    QTest::addRow("empty") << QByteArray() << u"(wiersz "_s;
+    QTest::addRow("unknown encoding") << QByteArray("<?xml version=\"1.0\" encoding=\"x-no-such\"?><r/>")
+                                      << u"nieobsługiwane kodowanie x-no-such"_s;
+    QTest::addRow("two roots") << QByteArray("<a/><b/>") << u"nadmiarowa treść za końcem dokumentu (wiersz 1"_s;
+    QTest::addRow("tags crossed") << QByteArray("<a>\n<b></a>") << u"znacznik zamykający nie pasuje do "
+                                                                 "otwierającego (wiersz 2"_s;
 }
 
 void TestUtils::parseXmlFailures()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
     QDomDocument document;
     QString error;
     QVERIFY(!Utils::ParseXml(bytes, document, &error));
-    QVERIFY(!error.isEmpty());
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    // No English word of the parser is left.
+    static const QRegularExpression english(u"\\b(document|tag|line|column|expected|unexpected|end)\\b"_s,
+                                            QRegularExpression::CaseInsensitiveOption);
+    QVERIFY2(!error.contains(english), qPrintable(error));
 }
 
 void TestUtils::nestingDepth_data()
