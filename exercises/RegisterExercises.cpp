@@ -7,6 +7,9 @@
 #include "exercises/dialogues/uFrmZdania_Dyk.h"
 #include "exercises/dialogues/uFrmZdania_Tlu.h"
 #include "exercises/dialogues/uFrmZdania_Ukl.h"
+#include "exercises/words/uFrmAntonimy.h"
+#include "exercises/words/uFrmTabelka.h"
+#include "exercises/words/uFrmTabelkaCS.h"
 #include "exercises/words/uFrmTest.h"
 #include "exercises/words/uFrmWpisywanie.h"
 
@@ -25,6 +28,7 @@ TExerciseOpener Opener()
 QList<TExerciseOpener> ExerciseOpeners()
 {
     return {
+        Opener<TfrmTabelka>(),
         Opener<TfrmTest>(),
         Opener<TfrmWpisywanie>(),
         Opener<Tfrm3Obrazki>(),
@@ -33,5 +37,7 @@ QList<TExerciseOpener> ExerciseOpeners()
         Opener<TfrmZdania_Ukl>(),
         Opener<TfrmZdania_Dyk>(),
         Opener<TfrmZdania_Tlu>(),
+        Opener<TfrmAntonimy>(),
+        Opener<TfrmTabelkaCS>(),
     };
 }

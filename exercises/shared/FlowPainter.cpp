@@ -32,14 +32,25 @@ QFont FontFor(const QFont &base, const Style &style)
 
 Measure MeasureWith(const QFont &base)
 {
-    // One metrics object per bold/italic pair, made when first asked for.
-    auto metrics = std::make_shared<QHash<int, QFontMetrics>>();
-    return [base, metrics](const QString &text, const Style &style) {
+    // One metrics object per bold/italic pair, and every word's width kept once measured: a
+    // text is laid out again at every paint, and shaping the same words again is the cost.
+    struct Face
+    {
+        QFontMetrics Metrics;
+        QHash<QString, int> Widths;
+    };
+    auto faces = std::make_shared<QHash<int, Face>>();
+    return [base, faces](const QString &text, const Style &style) {
         const int key = (style.Bold ? 1 : 0) | (style.Italic ? 2 : 0);
-        auto it = metrics->find(key);
-        if (it == metrics->end())
-            it = metrics->insert(key, QFontMetrics(FontFor(base, style)));
-        return it->horizontalAdvance(text);
+        auto face = faces->find(key);
+        if (face == faces->end())
+            face = faces->insert(key, Face{QFontMetrics(FontFor(base, style)), {}});
+        auto width = face->Widths.constFind(text);
+        if (width != face->Widths.cend())
+            return *width;
+        const int measured = face->Metrics.horizontalAdvance(text);
+        face->Widths.insert(text, measured);
+        return measured;
     };
 }
 

@@ -7,6 +7,11 @@ using namespace Qt::StringLiterals;
 
 namespace FlowText {
 
+bool IsClosingMark(const QString &word)
+{
+    return word.size() == 1 && QStringView(u".,?!:;").contains(word.at(0));
+}
+
 Cursor::Cursor(int width, int lineHeight, int wordSpacing)
     : Width(width), LineHeight(lineHeight), WordSpacing(wordSpacing)
 {
@@ -41,8 +46,7 @@ QRect Cursor::PlaceWords(const QString &text, const Style &style, const Measure 
     for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
         const int w = measure(word, style);
         Fit(w);
-        const bool punctuation = word == u","_s || word == u"."_s;
-        const int left = punctuation ? X - WordSpacing : X;
+        const int left = IsClosingMark(word) ? X - WordSpacing : X;
         const QRect rect(left, Y, w, LineHeight - 4);
         layout.Words.append({word, rect, style});
         if (pieceLine < 0) {

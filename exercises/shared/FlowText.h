@@ -47,6 +47,11 @@ struct Layout
     int ContentHeight = 0;
 };
 
+// A word that is only a mark that closes what precedes it: ".", ",", "?", "!", ":" or ";".
+// Texts write them apart ("<evening> .") and they are drawn and printed against the word or
+// gap before them.
+bool IsClosingMark(const QString &word);
+
 // Width of a text in a style.
 using Measure = std::function<int(const QString &text, const Style &style)>;
 
@@ -78,7 +83,7 @@ public:
     // that starts a line stays and overflows (so no empty lines come of a long word).
     void Fit(int w);
 
-    // Lays text out word by word (cut at blanks) in style; a word that is exactly "," or "."
+    // Lays text out word by word (cut at blanks) in style; a closing mark (IsClosingMark)
     // stands one word spacing further left, against what precedes it. Returns the piece's
     // rectangle: from its first word to the end of its last word on the first word's line,
     // one line high less 4 pixels.

@@ -284,7 +284,7 @@ FlowText::Layout TGapText::LayOut(const Metrics &m)
             coloured.Colour = right ? Ink::Right : Ink::Wrong;
             c.Fit(markWidth + m.TextWidth(shown, coloured));
             layout.Pictures.append(
-                {(right ? RightMark : WrongMark).toString(), QRect(c.X, c.Y, m.MarkWidth, fieldHeight)});
+                {(right ? RightMark : WrongMark).toString(), QRect(c.X, c.Y - 3, m.MarkWidth, fieldHeight)});
             c.X += markWidth;
             c.PlaceWords(shown, coloured, m.TextWidth, layout);
             break;
@@ -340,7 +340,7 @@ QByteArray TGapText::PrintPage(const QString &heading) const
             continue;
         if (word.IsGap)
             page += FreshFlag ? QByteArray(" __________ ") : ' ' + HtmlWord(word.Answers);
-        else if (word.Text == u"."_s || word.Text == u","_s)
+        else if (FlowText::IsClosingMark(word.Text))
             page += HtmlWord(word.Text);
         else
             page += ' ' + HtmlWord(word.Text);

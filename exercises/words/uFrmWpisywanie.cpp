@@ -235,7 +235,7 @@ GapTyping::Metrics TfrmWpisywanie::Measures()
     m.WordSpacing = Odstep;
     m.Width = Obszar->width();
     m.FieldWidth = FieldWidth;
-    const QPixmap ok = Host().Picture(u"IMG_OK"_s);
+    const QImage ok = PictureNamed(RightMark.toString());
     m.MarkWidth = ok.isNull() ? 24 : ok.width();
     m.PictureSize = [this](const QString &name) {
         const QImage image = PictureNamed(name);

@@ -62,6 +62,16 @@ QByteArray SentenceFile(int kind)
 QList<KindRow> kindRows()
 {
     return {
+        {1, u"tabela.xml"_s,
+         Envelope(1, "tabela.mp3",
+                  "<polecenie id=\"1\">Sort the words.</polecenie><col_count>2</col_count><rows>2</rows>"
+                  "<columns><column id=\"1\">Fruit</column><column id=\"2\">Drinks</column></columns><wyrazy>"
+                  "<wyraz><nazwa>apples</nazwa><column>1</column></wyraz>"
+                  "<wyraz><nazwa>tea</nazwa><column>2</column></wyraz></wyrazy>"),
+         {u"tabela.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); },
+         true,
+         {}},
         {3, u"quiz.xml"_s,
          Envelope(3, "quiz.mp3",
                   "<polecenie id=\"1\">Listen and choose.</polecenie><grupy><grupa id=\"1\"><naglowek>Where?"
@@ -122,6 +132,23 @@ QList<KindRow> kindRows()
              Click(screen, u"btn_Umiem"_s);
          },
          false, {}, u"IMG_Sprawdz"_s},
+        {7, u"pary.xml"_s,
+         Envelope(7, "pary.mp3",
+                  "<polecenie id=\"1\">Match the opposites.</polecenie><pary><para id=\"1\">hot=cold</para>"
+                  "<para id=\"2\">big=small</para></pary>"),
+         {u"pary.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); },
+         true,
+         {}},
+        {50, u"kolejnosc.xml"_s,
+         Envelope(50, "kolejnosc.mp3",
+                  "<polecenie id=\"1\">Put them in order.</polecenie><wyrazy>"
+                  "<wyraz id=\"1\"><nazwa>first</nazwa><kolejnosc>1</kolejnosc></wyraz>"
+                  "<wyraz id=\"2\"><nazwa>second</nazwa><kolejnosc>2</kolejnosc></wyraz></wyrazy>"),
+         {u"kolejnosc.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); },
+         true,
+         {}},
     };
 }
 
@@ -292,6 +319,8 @@ private slots:
         QList<int> tested;
         for (const KindRow &r : kindRows())
             tested << r.Kind;
+        std::sort(tested.begin(), tested.end());
+        std::sort(dispatched.begin(), dispatched.end());
         QCOMPARE(tested, dispatched);
         for (int kind : dispatched)
             QVERIFY(Course::KindInfo(kind));

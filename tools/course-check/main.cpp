@@ -5,6 +5,7 @@
 #include "tools/course-check/CourseCheck.h"
 #include "tools/course-check/GapTypingCheck.h"
 #include "tools/course-check/ListeningChecks.h"
+#include "tools/course-check/WordTileChecks.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,6 +36,7 @@ int main(int argc, char *argv[])
     Inspector::RegisterBodyCheck(3, CheckTestBody);
     Inspector::RegisterBodyCheck(4, Inspector::CheckGapTypingBody);
     Inspector::RegisterListeningChecks();
+    Inspector::RegisterWordTileChecks();
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     QTextStream out(stdout);

@@ -81,6 +81,9 @@ int main(int argc, char **argv)
 #ifdef AUDIVOX_GALLERY_sentences
     RegisterGalleryPages_sentences(gallery);
 #endif
+#ifdef AUDIVOX_GALLERY_wordtiles
+    RegisterGalleryPages_wordtiles(gallery);
+#endif
 
     QDir().mkpath(out);
     const QStringList wanted = parser.positionalArguments();

@@ -12,8 +12,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPainter>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <memory>
 
@@ -70,19 +70,22 @@ enum class GapStage { Open, Typing, Scored, RightAnswers, Phrases };
 
 // The station dialogue of the sample course: answers typed as a learner would (two wrong, the
 // last one left empty), the box open on the sixth gap while typing.
-QImage GapPage(GapStage stage)
+const QStringList StationAnswers = {u"return"_s, u"coming"_s,   u"morning"_s, u"railcard"_s,
+                                    u"That's"_s, u"platform"_s, u"for"_s,     u"past"_s,
+                                    u"direct"_s, u"change"_s,   QString()};
+
+QImage GapPage(GapStage stage, const QString &file = u"podroze_1_dworzec.xml"_s,
+               const QStringList &answers = StationAnswers)
 {
     GalleryHost host;
     TfrmWpisywanie screen(*host);
     screen.setAttribute(Qt::WA_DeleteOnClose, false);
     screen.Reset();
-    screen.LoadFile(Utils::ProgramPath(u"\\Dane\\podroze_1_dworzec.xml"_s));
+    screen.LoadFile(Utils::ProgramPath(u"\\Dane\\"_s + file));
     host->RegisterExerciseScreen(&screen, TfrmNawigacja::ExerciseButtons);
     screen.LayOutOnce();
     Gallery::Grab(&screen);
 
-    const QStringList answers = {u"return"_s, u"coming"_s, u"morning"_s, u"railcard"_s, u"That's"_s,
-                                 u"platform"_s, u"for"_s, u"past"_s, u"direct"_s, u"change"_s, QString()};
     auto *box = screen.findChild<QLineEdit *>(u"Edit1"_s);
     const QList<int> gaps = screen.Text().Gaps();
     const bool typing = stage == GapStage::Typing || stage == GapStage::Phrases;
@@ -129,4 +132,10 @@ void RegisterGalleryPages_words(Gallery &gallery)
     gallery.AddPage(u"gaps_scored"_s, [] { return GapPage(GapStage::Scored); });
     gallery.AddPage(u"gaps_right_answers"_s, [] { return GapPage(GapStage::RightAnswers); });
     gallery.AddPage(u"gaps_phrases"_s, [] { return GapPage(GapStage::Phrases); });
+    gallery.AddPage(u"gaps_diary"_s, [] {
+        return GapPage(GapStage::Scored, u"codzien_3_tydzien.xml"_s,
+                       {u"swimming"_s, u"7"_s, u"Spanish"_s, u"6:30"_s, u"grandma"_s, u"work"_s, u"tennis"_s,
+                        u"quarter to eight"_s, u"cinema"_s, u"nine"_s, u"10"_s, u"parents"_s, u"one"_s,
+                        QString()});
+    });
 }

@@ -134,6 +134,7 @@ void PaintAll(Output &out)
     PaintSelectionPictures(out);
     PaintSmallControls(out);
     PaintSentencePictures(out);
+    PaintTiles(out);
 }
 
 } // namespace SkinPainter
