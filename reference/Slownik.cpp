@@ -33,6 +33,19 @@ const QString &LookupPunctuation()
     return set;
 }
 
+// needle occurs in text as a whole word (or words): no letter or digit right before or after.
+bool ContainsWholeWord(const QString &text, const QString &needle)
+{
+    for (qsizetype at = text.indexOf(needle); at >= 0; at = text.indexOf(needle, at + 1)) {
+        const qsizetype end = at + needle.size();
+        const bool startsWord = at == 0 || !text.at(at - 1).isLetterOrNumber();
+        const bool endsWord = end == text.size() || !text.at(end).isLetterOrNumber();
+        if (startsWord && endsWord)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString LabelText(QChar digit)
@@ -220,8 +233,10 @@ QList<int> TSearchIndex::Search(const QString &text, bool letterMode, const Sear
             if (!matched || options.WholeWords)
                 matched = (h == needle);
         }
-        if (inTranslations && !needle.isEmpty())
-            matched = matched || Translations.at(i).contains(needle);
+        // "Tylko całe wyrazy" holds for translations too: "dom" finds "dom", not "niedomagać".
+        if (inTranslations && !needle.isEmpty() && !matched)
+            matched = options.WholeWords ? ContainsWholeWord(Translations.at(i), needle)
+                                         : Translations.at(i).contains(needle);
         if (matched)
             results.append(i);
     }
