@@ -188,13 +188,17 @@ private slots:
         auto *dialog = new QDialog;
         QPointer<TfrmPomoc> help;
         QString pageWhileModal;
+        QWidget *takingInput = nullptr;
         QTimer::singleShot(0, dialog, [&] {
             help = OpenHelp(u"h_a.html"_s, false, dialog);
+            // The window the modal dialog does not block: help, not the dialog behind it.
+            takingInput = QApplication::activeModalWidget();
             QTest::mouseClick(button(help, u"btnSpis"_s), Qt::LeftButton);
             pageWhileModal = Name(help->CurrentPage());
             dialog->reject();
         });
         dialog->exec();
+        QCOMPARE(takingInput, help.data());
         QCOMPARE(pageWhileModal, u"h_index.html"_s);
         delete dialog;
         QVERIFY(help);
