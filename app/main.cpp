@@ -8,6 +8,7 @@
 #include "course/Catalogue.h"
 #include "learner/uLogowanie.h"
 #include "media/SystemMedia.h"
+#include "media/uMedia.h"
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
 
@@ -81,6 +82,9 @@ int main(int argc, char *argv[])
         DestroyProgramScreens();
         return 0;
     }
+    // The learner hears once per run when this machine cannot sound or record.
+    if (frmMedia)
+        frmMedia->SetDeviceChecks(&Media::HasSoundOutput, &Media::HasMicrophone);
     QObject::connect(frmPodklad, &TfrmPodklad::Closed, &app, &QCoreApplication::quit);
     if (startUp.TerminateRequested) {
         // The remaining steps ran; the event loop ends at once.

@@ -6,6 +6,8 @@
 #include "utils/SystemMessage.h"
 
 #include <QDir>
+
+#include <algorithm>
 #include <QDomDocument>
 #include <QStringList>
 
@@ -46,6 +48,15 @@ int LearnerSettings::Value(int id) const
 
 void LearnerSettings::SetValue(int id, int value)
 {
+    // A hand-edited file may hold anything: each value is held to the range of its setting
+    // (languages a byte, switches 0 or 1, the threshold the dialog's 31 to 100).
+    switch (id) {
+    case 1:
+    case 2: value = std::clamp(value, 0, 255); break;
+    case 5: value = std::clamp(value, 31, 100); break;
+    case 6: break;
+    default: value = std::clamp(value, 0, 1); break;
+    }
     const auto byte = quint8(value);
     switch (id) {
     case 1: InterfaceLanguage = byte; break;
@@ -105,10 +116,13 @@ SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerS
              e = e.nextSiblingElement(QStringLiteral("value"))) {
             int key = 0;
             int value = 0;
-            // A hand-edited value that is not a number keeps the setting as it was.
-            if (ReadIntegerText(e, QStringLiteral("id"), key) && key >= 1 && key <= 11 &&
-                ReadIntegerText(e, QString(), value))
-                settings.SetValue(key, value);
+            if (!ReadIntegerText(e, QStringLiteral("id"), key) || key < 1 || key > 11)
+                continue;
+            // A hand-edited value that is not a number reads as the setting's default, never as
+            // what the learner logged in before had.
+            if (!ReadIntegerText(e, QString(), value))
+                value = LearnerSettings::Defaults().Value(key);
+            settings.SetValue(key, value);
         }
         return result;
     }

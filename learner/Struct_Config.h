@@ -26,7 +26,8 @@ struct LearnerSettings
     static LearnerSettings Defaults();
     // The value of setting id (1..11) as written to the file; 0 for an unknown id.
     int Value(int id) const;
-    // Stores a value read from the file; unknown ids are ignored.
+    // Stores a value read from the file, held to the setting's range (languages 0 to 255,
+    // switches 0 or 1, threshold 31 to 100); unknown ids are ignored.
     void SetValue(int id, int value);
 
     bool operator==(const LearnerSettings &) const = default;

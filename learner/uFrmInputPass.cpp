@@ -57,6 +57,11 @@ TfrmInputPass::TfrmInputPass(QWidget *parent) : QDialog(parent, Qt::FramelessWin
     btnAnuluj = Learner::Ui::MakeButton(this, u"btnAnuluj"_s, roz32, QRect(209, 131, 100, 32),
                                         Text(32, u"Anuluj"_s));
     btnClose = Learner::Ui::MakeSmallButton(this, u"btnClose"_s, {283, 2}, u"IMG_Close"_s);
+    // Tab walks the field and the two buttons, each showing when it has the focus.
+    for (TVelResButton *button : {btnOk, btnAnuluj})
+        button->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(ePass, btnOk);
+    setTabOrder(btnOk, btnAnuluj);
     connect(btnOk, &QAbstractButton::clicked, this, &QDialog::accept);
     connect(btnAnuluj, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(btnClose, &QAbstractButton::clicked, this, &QDialog::reject);

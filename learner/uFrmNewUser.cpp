@@ -62,6 +62,8 @@ QLineEdit *MakePasswordField(QWidget *parent, const QString &name, const QRect &
     field->setGeometry(place);
     field->setMaxLength(Learner::MaxPasswordLength);
     field->setEchoMode(QLineEdit::Password);
+    // The same mask as the password prompt's, whatever the style would choose.
+    field->setStyleSheet(u"QLineEdit { lineedit-password-character: 42; }"_s);
     // Pasting is held to the same characters as typing.
     field->setValidator(
         new QRegularExpressionValidator(QRegularExpression(u"[A-Za-z0-9]{0,15}"_s), field));
@@ -165,6 +167,16 @@ TfrmNewUser::TfrmNewUser(QWidget *parent) : QDialog(parent, Qt::FramelessWindowH
     });
     connect(btnCancel, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(btnClose, &QAbstractButton::clicked, this, &QDialog::reject);
+
+    // Tab walks every field in reading order; buttons and boxes show when they have the focus.
+    const QList<QWidget *> order{eLogin, chPlec_K, chPlec_M, chPass, eHaslo, eHaslo2,
+                                 btnLeft, btnRight, kolor, btnOK, btnCancel};
+    for (QWidget *field : order) {
+        if (!qobject_cast<QLineEdit *>(field))
+            field->setFocusPolicy(Qt::TabFocus);
+    }
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order.at(i), order.at(i + 1));
 
     connect(chPlec_K, &QAbstractButton::clicked, this, [this] { SetGender(true); });
     connect(chPlec_M, &QAbstractButton::clicked, this, [this] { SetGender(false); });

@@ -304,6 +304,9 @@ void TfrmUstawienia::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Escape: reject(); return;
+    // Enter saves, from any control that does not use the key itself (an open list does).
+    case Qt::Key_Return:
+    case Qt::Key_Enter: btnZapisz->Press(); return;
     case Qt::Key_F1: OpenHelp(u"h_pres.html"_s, true, this); return;
     default: QDialog::keyPressEvent(event);
     }

@@ -358,7 +358,8 @@ void TfrmLogowanie::DeleteProfile(int index)
     const TUser user = m_profiles.User(index);
     if (index < 0 || index >= m_profiles.Lines.size() || !CheckPassword(user))
         return;
-    if (ShowSkinnedMessage(Utils::GetInterfaceText(76), Utils::GetInterfaceText(33), smQuestion) != 1)
+    // "Nie" is the default: Enter alone never deletes a learner.
+    if (ShowSkinnedMessage(Utils::GetInterfaceText(76), Utils::GetInterfaceText(33), smQuestionDefaultNo) != 1)
         return;
     QStringList left;
     QString error;
@@ -380,6 +381,7 @@ void TfrmLogowanie::LoginProfile(int index)
     bool switched = false;
     if (m_session) {
         m_session->User = user;
+        m_session->LoggedIn = true;
         switched = LoadLearnerSettings(user, m_session->Settings, today, m_switchLanguage);
     } else {
         LearnerSettings settings;

@@ -10,6 +10,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QSet>
+#include <QTextBlock>
+#include <QUrl>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -30,7 +33,7 @@ void PrintOn(QPrinter &printer, const QTextDocument &document, int fromPage, int
 {
     printer.setFullPage(false);
     printer.setPageMargins(QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter);
-    std::unique_ptr<QTextDocument> copy(document.clone());
+    std::unique_ptr<QTextDocument> copy = PrintCopy(document);
     copy->documentLayout()->setPaintDevice(&printer);
     copy->setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
     QTextFrameFormat root = copy->rootFrame()->frameFormat();
@@ -53,6 +56,36 @@ QString SafeFileName(const QString &title)
 }
 
 } // namespace
+
+std::unique_ptr<QTextDocument> PrintCopy(const QTextDocument &document)
+{
+    std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->setBaseUrl(document.baseUrl());
+    // A copy has neither the viewer that found the pictures nor their cache: each picture is
+    // taken from the shown document, or read from its file beside the page, as the viewer does.
+    QSet<QString> done;
+    for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QString name = format.toImageFormat().name();
+            if (name.isEmpty() || done.contains(name))
+                continue;
+            done.insert(name);
+            const QUrl url(name);
+            QVariant picture = document.resource(QTextDocument::ImageResource, url);
+            if (!picture.isValid() || (picture.canConvert<QImage>() && picture.value<QImage>().isNull())) {
+                const QUrl resolved = document.baseUrl().resolved(url);
+                const QImage file(resolved.isLocalFile() ? resolved.toLocalFile() : resolved.toString());
+                picture = file.isNull() ? QVariant() : QVariant(file);
+            }
+            if (picture.isValid())
+                copy->addResource(QTextDocument::ImageResource, url, picture);
+        }
+    }
+    return copy;
+}
 
 SystemPrintService::SystemPrintService(QString pdfFolder) : PdfFolder(std::move(pdfFolder)) {}
 
@@ -117,7 +150,9 @@ void ReportPrintOutcome(const PrintOutcome &outcome)
 {
     if (outcome.Printed && outcome.PdfFile.isEmpty())
         return;
-    const QString caption = Utils::ProductCaption();
+    // A notice, captioned as the program's other notices are.
+    const QString information = Utils::GetInterfaceText(59);
+    const QString caption = information.isEmpty() ? u"Informacja"_s : information;
     if (outcome.Printed)
         ShowSkinnedMessage(u"Nie znaleziono drukarki, więc strona została zapisana jako dokument PDF:\n"_s
                                + QDir::toNativeSeparators(outcome.PdfFile),

@@ -243,6 +243,13 @@ void TfrmNawigacja::RegisterExerciseScreen(QWidget *screen, int buttonSet)
             base = 729 - 59 * k;
             top = 81;
         }
+        // The strip ends short of the screen's result panel, which would otherwise cover the
+        // last buttons (two items: button 2 under the panel at 744).
+        if (const auto *panel = screen->findChild<QWidget *>(u"Panel_Wynik"_s)) {
+            const QRect strip(base, top, 55 * (k - 1) + 59, 42);
+            if (strip.intersects(panel->geometry()))
+                base -= strip.right() - panel->geometry().left() + 1 + 6;
+        }
         QFont numberFont = font();
         numberFont.setPixelSize(13);
         for (int n = 1; n <= k; ++n) {
@@ -450,7 +457,9 @@ void TfrmNawigacja::AskCloseProgram()
 
 void TfrmNawigacja::ShowHelp(QWidget *screen)
 {
-    const QString page = HelpPage(screen ? screen->objectName() : QString());
+    // The selection screen's page follows its mode (the repetitions list has its own).
+    const auto *selection = qobject_cast<const TfrmWyborCwiczenia *>(screen);
+    const QString page = selection ? selection->HelpPage() : HelpPage(screen ? screen->objectName() : QString());
     if (!page.isEmpty())
         OpenHelp(page, true, screen);
 }

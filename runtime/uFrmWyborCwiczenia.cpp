@@ -111,7 +111,7 @@ RowPictures &rowPictures()
 }
 
 // The list icon of a kind. Kinds without a picture of their own borrow the one of their family,
-// so that every row shows an icon.
+// so that every row shows an icon; the word items of variant 4 (41, 42, 44, 48) have their own.
 QString kindIconName(int kind, int pictureVariant)
 {
     using namespace Course::ExerciseKind;
@@ -128,11 +128,6 @@ QString kindIconName(int kind, int pictureVariant)
     case DialogueItem12:
     case DialogueArranging:
         return u"Typ_11"_s;
-    case Item41:
-    case Item42:
-    case Item44:
-    case Item48:
-        return u"Typ_3"_s;
     default:
         return u"Typ_%1"_s.arg(kind);
     }
@@ -252,6 +247,12 @@ void OpenExercise(int kind, const QString &fileName, const QString &mediaMarks)
     if (it != openers().end()) {
         const ExerciseOpener opener = it->second; // the routine may register others meanwhile
         opener(Utils::ProgramPath(u"\\Dane\\"_s + fileName), mediaMarks);
+    } else {
+        // A kind whose screen this installation lacks says so instead of doing nothing.
+        const QString text = Utils::GetInterfaceText(UnavailableKindText);
+        const QString caption = Utils::GetInterfaceText(59);
+        ShowSkinnedMessage(text.isEmpty() ? u"To ćwiczenie nie jest dostępne w tej wersji programu."_s : text,
+                           caption.isEmpty() ? u"Informacja"_s : caption, smInformation);
     }
     TfrmWyborCwiczenia *selection = frmWyborCwiczenia;
     if (!selection)
@@ -448,6 +449,7 @@ void TfrmWyborCwiczenia::ExpandAll()
         return;
     Course::SetExpandedAll(m_mode == RepetitionsMode ? m_host->Repetitions() : m_host->Catalogue(), true);
     RefillList(m_mode);
+    ScrollToTop();
 }
 
 void TfrmWyborCwiczenia::CollapseAll()
@@ -456,6 +458,16 @@ void TfrmWyborCwiczenia::CollapseAll()
         return;
     Course::SetExpandedAll(m_mode == RepetitionsMode ? m_host->Repetitions() : m_host->Catalogue(), false);
     RefillList(m_mode);
+    ScrollToTop();
+}
+
+void TfrmWyborCwiczenia::ScrollToTop()
+{
+    // A list filled anew starts at its first row, and the bar with it, whatever either showed
+    // before (a bar hidden while the list was short keeps its old position otherwise).
+    m_scrollBar->SetPosition(0);
+    CurrentList()->SetTopIndex(0);
+    CurrentList()->setCurrentRow(-1);
 }
 
 void TfrmWyborCwiczenia::ApplyInterfaceTexts()
@@ -466,6 +478,16 @@ void TfrmWyborCwiczenia::ApplyInterfaceTexts()
     m_lblCwiczenia->SetCaption(u" "_s + Utils::GetInterfaceText(116));
     m_btnExpand->SetCaption(Utils::GetInterfaceText(86));
     m_btnCollapse->SetCaption(Utils::GetInterfaceText(85));
+}
+
+QString TfrmWyborCwiczenia::KindIconName(int kind, int pictureVariant)
+{
+    return kindIconName(kind, pictureVariant);
+}
+
+QString TfrmWyborCwiczenia::HelpPage() const
+{
+    return m_mode == RepetitionsMode ? u"h_rep.html"_s : u"h_index.html"_s;
 }
 
 TElement *TfrmWyborCwiczenia::NodeOfRow(const TVelListBox *list, int row) const
@@ -652,7 +674,7 @@ bool TfrmWyborCwiczenia::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_F1) {
-            OpenHelp(u"h_index.html"_s, true, this);
+            OpenHelp(HelpPage(), true, this);
             return true;
         }
         break;
@@ -666,7 +688,7 @@ bool TfrmWyborCwiczenia::eventFilter(QObject *watched, QEvent *event)
 void TfrmWyborCwiczenia::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1) {
-        OpenHelp(u"h_index.html"_s, true, this);
+        OpenHelp(HelpPage(), true, this);
         return;
     }
     if (event->key() == Qt::Key_Escape) {

@@ -28,8 +28,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <memory>
 
 using namespace Learner;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -211,7 +215,7 @@ private slots:
         releaseOnRow(screen, 0, {110, 60});
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].text, QStringLiteral("Usunąć profil?"));
-        QCOMPARE(messages[0].kind, int(smQuestion));
+        QCOMPARE(messages[0].kind, int(smQuestionDefaultNo)); // Enter alone never deletes
         QCOMPARE(lines().size(), 2);
         answer = 1;
         releaseOnRow(screen, 0, {110, 60});
@@ -407,6 +411,103 @@ private slots:
         dialog.Prepare(languages, settings);
         QCOMPARE(dialog.cbLang->currentIndex(), -1);
         QCOMPARE(dialog.Chosen(settings).InterfaceLanguage, quint8(9));
+    }
+
+    // Tab walks every field of the password prompt and of the profile dialog, round to the
+    // first again; disabled fields are passed over.
+    void tabWalksEveryField_data()
+    {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<QStringList>("order");
+        QTest::addRow("password prompt") << 0 << QStringList{u"ePass"_s, u"btnOk"_s, u"btnAnuluj"_s, u"ePass"_s};
+        QTest::addRow("profile dialog without password")
+            << 1 << QStringList{u"eLogin"_s, u"chPlec_K"_s, u"chPlec_M"_s, u"chPass"_s,  u"btnLeft"_s,
+                                u"btnRight"_s, u"kolor"_s, u"btnOK"_s, u"btnCancel"_s, u"eLogin"_s};
+        QTest::addRow("profile dialog with password")
+            << 2 << QStringList{u"eLogin"_s,  u"chPlec_K"_s, u"chPlec_M"_s, u"chPass"_s,    u"eHaslo"_s,
+                                u"eHaslo2"_s, u"btnLeft"_s,  u"btnRight"_s, u"kolor"_s, u"btnOK"_s,
+                                u"btnCancel"_s, u"eLogin"_s};
+    }
+    void tabWalksEveryField()
+    {
+        QFETCH(int, dialog);
+        QFETCH(QStringList, order);
+        std::unique_ptr<QDialog> shown;
+        if (dialog == 0) {
+            shown = std::make_unique<TfrmInputPass>();
+        } else {
+            auto *profile = new TfrmNewUser;
+            profile->eLogin->setText(QStringLiteral("Ola"));
+            profile->chPass->SetChecked(dialog == 2);
+            shown.reset(profile);
+        }
+        shown->show();
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+        QWidget *first = shown->findChild<QWidget *>(order.first());
+        first->setFocus(Qt::TabFocusReason);
+        QStringList walked{QApplication::focusWidget()->objectName()};
+        for (int i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(walked, order);
+    }
+
+    // A button or box that has the keyboard focus looks different from one that has not.
+    void focusIsVisible()
+    {
+        TfrmInputPass prompt;
+        prompt.show();
+        prompt.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&prompt));
+        const QImage before = prompt.btnOk->grab().toImage();
+        prompt.btnOk->setFocus(Qt::TabFocusReason);
+        QVERIFY(prompt.btnOk->hasFocus());
+        QVERIFY(prompt.btnOk->grab().toImage() != before);
+
+        TfrmNewUser profile;
+        profile.show();
+        profile.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&profile));
+        const QImage box = profile.chPass->grab().toImage();
+        profile.chPass->setFocus(Qt::TabFocusReason);
+        QVERIFY(profile.chPass->grab().toImage() != box);
+    }
+
+    // Both password fields mask with the same character.
+    void oneMaskCharacter()
+    {
+        TfrmInputPass prompt;
+        TfrmNewUser profile;
+        const auto mask = [](QLineEdit *field) {
+            return field->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, field);
+        };
+        QCOMPARE(mask(prompt.ePass), int(u'*'));
+        QCOMPARE(mask(profile.eHaslo), int(u'*'));
+        QCOMPARE(mask(profile.eHaslo2), int(u'*'));
+    }
+
+    // Enter saves the settings dialog from its fields.
+    void enterSavesTheSettings_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addRow("the dialog") << QString();
+        QTest::addRow("threshold field") << u"eProgPowtorek"_s;
+        QTest::addRow("interface language list") << u"cbLang"_s;
+        QTest::addRow("a check box") << u"chArchiwizuj"_s;
+    }
+    void enterSavesTheSettings()
+    {
+        QFETCH(QString, field);
+        TfrmUstawienia dialog;
+        dialog.Prepare({{0, true, QStringLiteral("polski")}}, LearnerSettings::Defaults());
+        QTimer::singleShot(0, &dialog, [&] {
+            QWidget *target = field.isEmpty() ? &dialog : dialog.findChild<QWidget *>(field);
+            QTest::keyClick(target, Qt::Key_Return);
+        });
+        QTimer::singleShot(2000, &dialog, [&] { dialog.reject(); });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     }
 
     void firstUseNoticeOnce()

@@ -68,6 +68,14 @@ private slots:
         // The needle anywhere in the translation, case folded; headwords are not searched.
         QTest::addRow("ap in translations") << u"ap"_s << false << false << false
                                             << QStringList{u"map"_s, u"trap"_s};
+        // Whole words hold for translations too: bounded by anything but a letter or digit.
+        QTest::addRow("ap in translations, whole words") << u"ap"_s << false << false << true << QStringList{};
+        QTest::addRow("translation word before a comma")
+            << u"pułapka"_s << false << false << true << QStringList{u"trap"_s};
+        QTest::addRow("translation word at the end, any case")
+            << u"tapir"_s << false << false << true << QStringList{u"trap"_s};
+        QTest::addRow("two words of a translation") << u"litera b"_s << false << false << true
+                                                    << QStringList{u"b"_s};
         QTest::addRow("letter b") << u"b"_s << true << false << false
                                   << QStringList{u"Bee"_s, u"b"_s, u"ball"_s};
         QTest::addRow("letter b, whole words") << u"b"_s << true << false << true << QStringList{u"b"_s};

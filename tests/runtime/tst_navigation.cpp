@@ -107,7 +107,8 @@ private slots:
         QTest::addColumn<int>("top");
         QTest::addRow("variant 2, five items") << 0 << 2 << 5 << 415 << 87;
         QTest::addRow("variant 3, three items") << 1 << 1 << 3 << 552 << 81;
-        QTest::addRow("variant 1, two items") << 2 << 2 << 2 << 651 << 80;
+        // 769 - 59 * 2 = 651 would put button 2 under the result panel at 744: the strip moves left.
+        QTest::addRow("variant 1, two items") << 2 << 2 << 2 << 624 << 80;
     }
     void numberedButtons()
     {
@@ -128,6 +129,7 @@ private slots:
             QCOMPARE(button->Caption(), QString::number(n));
             QCOMPARE(button->Tag(), n);
             QCOMPARE(button->isEnabled(), n != position);
+            QVERIFY(!button->geometry().intersects(screen.ResultPanel()->geometry()));
         }
     }
 

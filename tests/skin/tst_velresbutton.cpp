@@ -275,6 +275,23 @@ private slots:
         QCOMPARE(clicks.size(), 2);
     }
 
+    // A screen hidden while its bar button was lit (the button's click hid it) shows the button
+    // at rest when it comes back.
+    void noStaleHoverAfterHiding()
+    {
+        QWidget screen;
+        auto *b = new TVelResButton(&screen);
+        b->SetRozmiar(rozBelka);
+        screen.show();
+        Put(*b, Hot);
+        QCOMPARE(b->MouseState(), 1);
+        QCOMPARE(b->Plan().Suffix, u"_H"_s);
+        screen.hide();
+        screen.show();
+        QCOMPARE(b->MouseState(), 0);
+        QCOMPARE(b->Plan().Suffix, u"_N"_s);
+    }
+
     void autoSizeFollowsGlyphOnlyWhenUndefined()
     {
         TVelResButton close;
@@ -301,6 +318,11 @@ private slots:
             QTest::addRow("information key %x", key) << int(smInformation) << key << QString() << 1;
         }
         QTest::addRow("question Esc") << int(smQuestion) << int(Qt::Key_Escape) << QString() << 0;
+        // A question that loses data if answered yes: Enter and Space mean "Nie".
+        for (int key : {int(Qt::Key_Return), int(Qt::Key_Enter), int(Qt::Key_Space), int(Qt::Key_Escape)})
+            QTest::addRow("default-no question key %x", key) << int(smQuestionDefaultNo) << key << QString() << 0;
+        QTest::addRow("default-no question, Tak") << int(smQuestionDefaultNo) << 0 << u"btnTak"_s << 1;
+        QTest::addRow("question, Tab to Nie, Enter") << int(smQuestion) << int(Qt::Key_Tab) << QString() << 0;
         QTest::addRow("information Esc") << int(smInformation) << int(Qt::Key_Escape) << QString() << 1;
         QTest::addRow("Tak") << int(smQuestion) << 0 << u"btnTak"_s << 1;
         QTest::addRow("Nie") << int(smQuestion) << 0 << u"btnNie"_s << 0;
@@ -321,7 +343,10 @@ private slots:
                 QTest::mouseClick(box.findChild<TVelResButton *>(button), Qt::LeftButton, {}, QPoint(10, 10));
             else if (key < 0)
                 box.close();
-            else
+            else if (key == Qt::Key_Tab) {
+                QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, Qt::Key_Tab);
+                QTest::keyClick(&box, Qt::Key_Return);
+            } else
                 QTest::keyClick(&box, Qt::Key(key));
         });
         QCOMPARE(box.Execute(u"Czy na pewno?"_s, u"Pytanie"_s, kind), expected);

@@ -300,6 +300,70 @@ private slots:
         QVERIFY(run.out.isEmpty());
         QCOMPARE(run.err.size(), 1);
         QVERIFY(run.err.first().startsWith(u"Config\\definitions.xml: "_s));
+        // The program's own message, with the reason.
+        QVERIFY2(run.err.first().contains(u"Błąd podczas odczytu pliku definicji. Wykonywanie aplikacji zostało "
+                                          "przerwane! ("_s),
+                 qPrintable(run.err.first()));
+    }
+
+    // A recording is looked for under the name the kind's screen plays: the word exercises turn
+    // an exact ".wav" into ".mp3" and look for a ".wmv" film as ".mpg", in Teksty.
+    void recordingsAsTheKindPlaysThem_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("shipped");
+        QTest::addColumn<QString>("missing");
+        QTest::addRow("wav played as mp3") << 31 << u"x.wav"_s << u"Teksty/x.mp3"_s << QString();
+        QTest::addRow("wav shipped, mp3 played") << 3 << u"x.wav"_s << u"Teksty/x.wav"_s << u"x.mp3"_s;
+        QTest::addRow("upper-case WAV kept") << 31 << u"x.WAV"_s << u"Teksty/x.WAV"_s << QString();
+        QTest::addRow("wmv film shipped as mpg") << 3 << u"f.wmv"_s << u"Teksty/f.mpg"_s << QString();
+        QTest::addRow("word exercise, other folder") << 31 << u"x.mp3"_s << u"Dialogi/x.mp3"_s << u"x.mp3"_s;
+        QTest::addRow("other kinds, any folder") << 11 << u"d.mp3"_s << u"Dialogi/d.mp3"_s << QString();
+    }
+
+    void recordingsAsTheKindPlaysThem()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, named);
+        QFETCH(QString, shipped);
+        QFETCH(QString, missing);
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
+        course.WriteExercise(u"a.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(kind, 1, u"A"_s, {}, 1, {}, {},
+                                                                                     {}, named)));
+        QDir().mkpath(QFileInfo(course.FilePath(u"Media/"_s + shipped)).path());
+        course.Write(u"Media/"_s + shipped, "x");
+        const Run run = inspect({course.Folder()});
+        const QStringList problems =
+            run.err.filter(u"recording"_s); // the body checks of the kinds may report the empty body too
+        if (missing.isEmpty())
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        else
+            QCOMPARE(problems, QStringList{u"Dane\\a.xml: the recording %1 is missing under Media"_s.arg(missing)});
+    }
+
+    // Dictionary lines the program could not read are named by number.
+    void dictionaryLineThatDoesNotParse()
+    {
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
+        course.WriteExercise(u"a.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"A"_s)));
+        const QString lines[] = {u"   1 [3]go=[3] iść===="_s, u"   x2 [1]cat=kot"_s, u"   3 [1]dog=pies===="_s};
+        QByteArray data("\xff\xfe", 2);
+        for (const QString &line : lines) {
+            for (QChar c : QString(line + u"\r\n"_s)) {
+                data.append(char(c.unicode() & 0xff));
+                data.append(char(c.unicode() >> 8));
+            }
+        }
+        course.Write(u"Dane/Slownik.txt"_s, data);
+        const Run run = inspect({course.Folder()});
+        QCOMPARE(run.status, 1);
+        const QStringList problems = run.err.filter(u"Slownik"_s);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems.first().startsWith(u"Dane\\Slownik.txt, line 2: the line does not parse"_s),
+                 qPrintable(problems.first()));
     }
 
     void badArguments()

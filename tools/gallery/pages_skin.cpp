@@ -234,15 +234,26 @@ QImage MessageBoxPage()
     {
         int kind;
         QString text, caption;
-    } boxes[4] = {{smQuestion, u"Czy na pewno chcesz zakończyć pracę z programem?"_s, u"Pytanie"_s},
+    } boxes[6] = {{smQuestion, u"Czy na pewno chcesz zakończyć pracę z programem?"_s, u"Pytanie"_s},
                   {smInformation, u"Ćwiczenie zostało zapisane. Twój wynik znajdziesz w spisie treści."_s, u"Informacja"_s},
-                  {smQuestion, u"Czy usunąć profil „Łucja”? Wszystkie wyniki tego profilu zostaną utracone."_s, u"Usuwanie profilu"_s},
-                  {smInformation, u"Zapamiętaj!"_s, u"Uwaga"_s}};
+                  {smQuestionDefaultNo, u"Czy usunąć profil „Łucja”? Wszystkie wyniki tego profilu zostaną utracone."_s, u"Usuwanie profilu"_s},
+                  {smInformation, u"Zapamiętaj!"_s, u"Uwaga"_s},
+                  {smInformation, u"To ćwiczenie nie jest dostępne w tej wersji programu."_s, u"Informacja"_s},
+                  {smInformation, u"Nie znaleziono urządzenia dźwiękowego, więc nagrania nie będą odtwarzane. "
+                                  u"Ćwiczenia działają dalej bez dźwięku."_s, u"Informacja"_s}};
     TfrmMsgBox box;
     box.setAttribute(Qt::WA_DontShowOnScreen);
     for (const auto &b : boxes) {
         box.Prepare(b.text, b.caption, b.kind);
-        shots.append({b.kind == smQuestion ? u"question"_s : u"information"_s, Gallery::Grab(&box)});
+        // Active, as a shown box is, so the default button shows its focus.
+        Gallery::Grab(&box);
+        box.activateWindow();
+        Gallery::ProcessEvents();
+        box.Prepare(b.text, b.caption, b.kind);
+        const QString name = b.kind == smQuestion ? u"question"_s
+                             : b.kind == smQuestionDefaultNo ? u"question, \"Nie\" by default"_s
+                                                             : u"information"_s;
+        shots.append({name, Gallery::Grab(&box)});
     }
     return Gallery::Sheet(shots, 2, u"TfrmMsgBox"_s);
 }
@@ -538,7 +549,7 @@ QImage IconsPage()
                          u"IMG_Drukuj"_s,    u"IMG_Mikrofon1"_s,  u"IMG_Mikrofon2"_s, u"IMG_Analizator"_s, u"IMG_Close_N"_s,
                          u"IMG_Close_H"_s,   u"IMG_Close_D"_s,    u"IMG_Min_N"_s,     u"IMG_Min_H"_s,     u"IMG_Min_D"_s,
                          u"MSG_ICON_ERROR"_s, u"MSG_ICON_QUESTION"_s, u"MSG_ICON_INFORMATION"_s, u"MSG_ICON_EXCLAMATION"_s};
-    for (int kind : {0, 1, 3, 4, 7, 8, 11, 14, 18, 21, 22, 24, 31, 50, 52})
+    for (int kind : {0, 1, 3, 4, 7, 8, 11, 14, 18, 21, 22, 24, 31, 41, 42, 44, 48, 50, 52})
         names << u"Typ_%1"_s.arg(kind);
     names << u"Typ_101_1"_s << u"Typ_101_2"_s << u"Typ_102"_s << u"Typ_103"_s << u"IMG_Books"_s << u"IMG_Plus"_s
           << u"IMG_Minus"_s << u"img_poz1"_s << u"img_poz2"_s << u"img_poz3"_s << u"img_poz4"_s << u"ZESZYT_OK"_s

@@ -379,6 +379,25 @@ void PaintSelection(Output &out)
         p.setBrush(Qt::white);
         p.drawRect(QRectF(5.5, 6.5, 6, 11));
     });
+    // The word items of a package of variant 4, each activity with its own sign, in a colour
+    // family of their own (a teal), never the multiple-choice icon.
+    const QColor words(0, 128, 140);
+    KindIcon(out, QStringLiteral("Typ_41"), words, [](QPainter &p) { // presentation: a word card
+        p.drawRoundedRect(QRectF(5, 6.5, 14, 11), 1.5, 1.5);
+        Letter(p, QRectF(5, 6.5, 14, 11), QStringLiteral("Aa"), 6.5);
+    });
+    KindIcon(out, QStringLiteral("Typ_42"), words.darker(112), [](QPainter &p) { // pronunciation
+        Microphone(p, QRectF(3, 3, 18, 18));
+    });
+    KindIcon(out, QStringLiteral("Typ_44"), words.lighter(112), [](QPainter &p) { // recognition by ear
+        Speaker(p, QRectF(1, 3, 16, 16));
+        Letter(p, QRectF(13, 5, 9, 14), QStringLiteral("?"), 8);
+    });
+    KindIcon(out, QStringLiteral("Typ_48"), words.darker(125), [](QPainter &p) { // spelling
+        Letter(p, QRectF(3, 3, 18, 12), QStringLiteral("abc"), 7);
+        p.setPen(QPen(Qt::white, 1.2, Qt::DotLine));
+        p.drawLine(QPointF(6, 17.5), QPointF(18, 17.5));
+    });
     auto package = [&](const QString &name, const QColor &c, int layers) {
         KindIcon(out, name, c, [&](QPainter &p) {
             p.setPen(Qt::NoPen);
