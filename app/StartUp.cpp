@@ -4,6 +4,7 @@
 #include "app/uMain.h"
 #include "app/uPodklad.h"
 #include "exercises/RegisterExercises.h"
+#include "learner/uFrmUstawienia.h"
 #include "learner/uLogowanie.h"
 #include "media/uMedia.h"
 #include "reference/uSlownik.h"
@@ -15,7 +16,60 @@
 
 #include <QApplication>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The learner at work, for the whole run: the main menu, the host and the learner screens all
+// read this one.
+std::unique_ptr<Learner::TLearnerSession> programSession;
+
+// What follows a login: the learner's statistics (unless a switched language has read the
+// catalogue with them already), the navigation bars of the menu and the selection screen, and
+// the main menu with its start sound.
+void AfterLogin(bool languageSwitched)
+{
+    if (frmNawigacja) {
+        if (!languageSwitched)
+            frmNawigacja->LoadStatistics();
+        if (frmMain)
+            frmNawigacja->RegisterExerciseScreen(frmMain, TfrmNawigacja::MainMenuButtons);
+        if (frmWyborCwiczenia)
+            frmNawigacja->RegisterExerciseScreen(frmWyborCwiczenia, TfrmNawigacja::SelectionButtons);
+    }
+    if (frmMain) {
+        frmMain->PlayStartSound = true;
+        frmMain->show();
+    }
+    if (frmPodklad)
+        frmPodklad->ShowWait(true);
+    // The dictionary is read while the learner is at the main menu, not before the login.
+    if (frmSlownik)
+        frmSlownik->PrefetchDictionary();
+}
+
+} // namespace
+
+TfrmLogowanie *ShowLoginScreen()
+{
+    auto *login = new TfrmLogowanie;
+    if (frmMain) {
+        login->SetSession(&frmMain->Session(), [](int language) {
+            frmMain->SwitchInterfaceLanguage(language);
+            frmMain->ApplyInterfaceTexts();
+        });
+    }
+    QObject::connect(login, &TfrmLogowanie::LoggedIn, login,
+                     [](const TUser &, bool languageSwitched) { AfterLogin(languageSwitched); });
+    QObject::connect(login, &TfrmLogowanie::QuitRequested, login, [] {
+        if (frmMain)
+            frmMain->close();
+    });
+    login->show();
+    return login;
+}
 
 TStartUpResult CreateProgramScreens()
 {
@@ -31,7 +85,8 @@ TStartUpResult CreateProgramScreens()
     frmProgress = new TfrmProgress(frmPodklad);
 
     // 7. Main menu: loads the skin bundle; without it the program ends once the box is closed.
-    frmMain = new TfrmMain(frmPodklad);
+    programSession = std::make_unique<Learner::TLearnerSession>();
+    frmMain = new TfrmMain(frmPodklad, programSession.get());
     if (!frmMain->SkinLoaded()) {
         result.SkinMissing = true;
         return result;
@@ -60,17 +115,14 @@ TStartUpResult CreateProgramScreens()
     frmMedia = new TfrmMedia;
     frmProgress->StepProgress(3);
     frmWyborCwiczenia = new TfrmWyborCwiczenia(frmNawigacja, frmPodklad);
-    RegisterExerciseScreens();
+    RegisterExerciseOpeners(ExerciseOpeners(), *frmNawigacja);
+    frmNawigacja->SetFirstUseNoticeHandler([](int notice) { ShowFirstUseNotice(*programSession, notice); });
+    QObject::connect(frmMain, &TfrmMain::LoggedOut, frmMain, [] { ShowLoginScreen(); });
     frmProgress->StepProgress(4);
 
-    // 12. Login screen; a new one is made after every logout.
-    result.Login = new TfrmLogowanie;
-    // The dictionary is read while the learner is at the main menu, not before the login.
-    QObject::connect(result.Login, &TfrmLogowanie::LoggedIn, frmSlownik, [] { frmSlownik->PrefetchDictionary(); });
-
-    // 13.
+    // 12., 13. Login screen; a new one is made after every logout.
     frmProgress->Close();
-    result.Login->show();
+    result.Login = ShowLoginScreen();
     return result;
 }
 
@@ -90,4 +142,5 @@ void DestroyProgramScreens()
     frmMain = nullptr;
     frmWyborCwiczenia = nullptr;
     frmNawigacja = nullptr;
+    programSession.reset();
 }

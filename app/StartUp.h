@@ -18,5 +18,8 @@ struct TStartUpResult
 // then shows the login screen. ProgramFolder and MediaRoot must be set.
 TStartUpResult CreateProgramScreens();
 
+// A new login screen wired to the program (session, what follows a login, closing), shown.
+TfrmLogowanie *ShowLoginScreen();
+
 // Frees what CreateProgramScreens made (the backdrop owns the forms parented to it).
 void DestroyProgramScreens();

@@ -5,7 +5,6 @@
 #include "learner/uFrmUstawienia.h"
 #include "learner/uLogowanie.h"
 #include "reference/uFrmPomoc.h"
-#include "runtime/ExerciseScreen.h"
 #include "runtime/uFrmNawigacja.h"
 #include "runtime/uFrmWyborCwiczenia.h"
 #include "skin/AALabel.h"
@@ -51,7 +50,12 @@ void setCaption(QWidget *form, const QString &name, const QString &caption)
 
 } // namespace
 
-TfrmMain::TfrmMain(QWidget *parent) : QWidget(parent)
+TfrmMain::TfrmMain(QWidget *parent, Learner::TLearnerSession *session)
+    : QWidget(parent),
+      m_ownSession(session ? nullptr : std::make_unique<Learner::TLearnerSession>()),
+      m_session(session ? session : m_ownSession.get()),
+      LoggedInUser(m_session->User),
+      Settings(m_session->Settings)
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(Utils::ProductCaption());
@@ -261,8 +265,6 @@ void TfrmMain::Logout()
     if (frmPodklad)
         frmPodklad->ShowWait(false);
     emit LoggedOut();
-    auto *login = new TfrmLogowanie;
-    login->show();
 }
 
 void TfrmMain::OpenLearning()
@@ -299,7 +301,10 @@ void TfrmMain::OpenRepetitions()
 
 void TfrmMain::OpenSettings()
 {
-    ShowSettingsDialog();
+    ShowSettingsDialog(*m_session, this, [this](int language) {
+        SwitchInterfaceLanguage(language);
+        ApplyInterfaceTexts();
+    });
 }
 
 QUrl TfrmMain::PublisherPage()
@@ -317,7 +322,7 @@ void TfrmMain::OpenPublisherPage()
 
 void TfrmMain::showEvent(QShowEvent *event)
 {
-    CentreOnScreen(this);
+    Utils::CentreOnScreen(this);
     QWidget::showEvent(event);
     if (frmNawigacja)
         frmNawigacja->SetupExerciseTitleBar(m_belka);

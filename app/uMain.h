@@ -3,12 +3,13 @@
 // repetitions), settings and logout. It holds the logged-in learner's state that every screen
 // reads, and the two program-wide operations that rebuild text.
 
-#include "learner/Struct_Config.h"
-#include "learner/TUser.h"
+#include "learner/LearnerSession.h"
 
 #include <QString>
 #include <QUrl>
 #include <QWidget>
+
+#include <memory>
 
 class QLabel;
 class TAALabel;
@@ -20,16 +21,24 @@ class TfrmMain : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfrmMain)
+
+    // The session the program hands in, or one of the menu's own (tests, the gallery).
+    std::unique_ptr<Learner::TLearnerSession> m_ownSession;
+    Learner::TLearnerSession *m_session;
+
 public:
-    explicit TfrmMain(QWidget *parent = nullptr);
+    explicit TfrmMain(QWidget *parent = nullptr, Learner::TLearnerSession *session = nullptr);
     ~TfrmMain() override;
+
+    Learner::TLearnerSession &Session() const { return *m_session; }
 
     // The skin bundle was found; without it the program ends after the error box.
     bool SkinLoaded() const { return m_skinLoaded; }
 
-    // The learner-wide state (values of the last login; not cleared at logout).
-    TUser LoggedInUser;
-    LearnerSettings Settings; // LearnerSettings of the text
+    // The learner-wide state (values of the last login; not cleared at logout), held by the
+    // session.
+    TUser &LoggedInUser;
+    LearnerSettings &Settings; // LearnerSettings of the text
     int InstructionLanguage = 1;
     // Set by login; the start sound is played at the next showing, then cleared.
     bool PlayStartSound = false;

@@ -2,15 +2,48 @@
 
 namespace Course {
 
+namespace {
+
+// Words and pictures (subsystem 5), then sentences and dialogues (subsystem 6). Where a kind's
+// own help differs from the host's list (word ordering, dialogue arranging), the kind's holds.
+constexpr TKindInfo kinds[] = {
+    // kind, screen, help, learner mode, buttons, at once, scored, notice, media, background, missing
+    {1, u"frmTabelka", u"h_film.html", false, 31, true, true, 9, u"Teksty", u"Background_roz", 1},
+    {3, u"frmTest", u"h_film.html", false, 31, true, true, 9, u"Teksty", u"Background_roz", 3},
+    {4, u"frmWpisywanie", u"h_film.html", false, 31, true, true, 9, u"Teksty", u"Background_roz", 4},
+    {7, u"frmAntonimy", u"h_film.html", true, 31, true, true, 9, u"Teksty", u"Background_roz", 2},
+    {8, u"frm3Obrazki", u"h_foto.html", true, 30, false, true, 0, u"3Obrazki", u"", 1},
+    {11, u"frmDialogi_Prez", u"h_konwers.html", true, 31, true, false, 8, u"Dialogi", u"Background_dial", 3},
+    {14, u"frmDialogi_Rozum", u"h_konwers.html", true, 31, true, true, 8, u"Dialogi", u"Background_dial", 3},
+    {18, u"frmDialogi_Dop", u"h_konwers.html", true, 31, true, true, 8, u"Dialogi", u"Background_dial", 3},
+    {21, u"frmZdania_Ukl", u"h_sent.html", true, 31, false, true, 7, u"Zdania", u"Background_zda", 3},
+    {22, u"frmZdania_Dyk", u"h_sent.html", true, 31, false, true, 7, u"Zdania", u"Background_zda", 3},
+    {24, u"frmZdania_Tlu", u"h_sent.html", true, 31, false, true, 7, u"Zdania", u"Background_zda", 3},
+    {26, u"frmDialogi_Ukl", u"h_konwers.html", true, 31, true, false, 8, u"Dialogi", u"Background_dial", 3},
+    {31, u"frmTFGr", u"h_film.html", false, 31, true, true, 9, u"Teksty", u"Background_roz", 6},
+    {50, u"frmTabelkaCS", u"h_film.html", false, 31, true, true, 0, u"Teksty", u"Background_roz", 1},
+    {52, u"frmOdkrywanka", u"h_nowe.html", true, 30, true, true, 0, u"Odkrywanki", u"", 1},
+};
+
+} // namespace
+
+const TKindInfo *KindInfo(int kind)
+{
+    for (const TKindInfo &info : kinds) {
+        if (info.Kind == kind)
+            return &info;
+    }
+    return nullptr;
+}
+
+QList<TKindInfo> ScreenKinds()
+{
+    return QList<TKindInfo>(std::begin(kinds), std::end(kinds));
+}
+
 bool HasScreen(int kind)
 {
-    switch (kind) {
-    case 1: case 3: case 4: case 7: case 8: case 11: case 14: case 18:
-    case 21: case 22: case 24: case 26: case 31: case 50: case 52:
-        return true;
-    default:
-        return false;
-    }
+    return KindInfo(kind) != nullptr;
 }
 
 bool HasNoScore(int kind)

@@ -37,6 +37,28 @@ enum : int {
 };
 }
 
+// What the program knows of one kind that has a screen: one row of one table, read by the
+// dispatch, the host and the shared exercise frame.
+struct TKindInfo
+{
+    int Kind = 0;
+    const char16_t *ScreenName = u"";  // the form's object name, "frmTest"
+    const char16_t *HelpPage = u"";    // F1 and the help button; empty: the screen has none
+    bool HelpInLearnerMode = true;     // whether F1 opens the page with the learner's title bar
+    int ButtonSet = 31;                // bits of the navigation bar (numbered, help, back, close, dictionary)
+    bool RecordsAtOnce = true;         // false: the host records the shown score on leaving
+    bool Scored = true;                // false for kinds that carry no score
+    int FirstUseNotice = 0;            // 7 sentences, 8 dialogues, 9 words, 0 none
+    const char16_t *MediaFolder = u""; // under Media: "Teksty", "Zdania", "Dialogi" ...
+    const char16_t *BackgroundFolder = u""; // under Gfx, for screens with a random background
+    int MissingFileNumber = 1;         // the number in "Brak pliku ćwiczenia! (%d)"
+};
+
+// The row of kind, or null when the kind has no screen.
+const TKindInfo *KindInfo(int kind);
+// Every row, in kind order.
+QList<TKindInfo> ScreenKinds();
+
 // Kinds that have an exercise screen.
 bool HasScreen(int kind);
 // Kinds whose progress is -1 (11, 41, 51, 61).

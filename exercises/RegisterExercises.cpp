@@ -1,12 +1,23 @@
 #include "exercises/RegisterExercises.h"
 
-#include "course/ExerciseKind.h"
+#include "exercises/frame/OpenExercise.h"
 #include "exercises/words/uFrmTest.h"
-#include "runtime/uFrmWyborCwiczenia.h"
 
-void RegisterExerciseScreens()
+namespace {
+
+template<typename Screen>
+TExerciseOpener Opener()
 {
-    RegisterExerciseOpener(
-        Course::ExerciseKind::MultipleChoice,
-        [](const QString &path, const QString &mediaMarks) { OpenTestScreen(path, mediaMarks); });
+    return {Screen::KindCode, [](const QString &path, const QString &marks, IExerciseHost &host) -> TExerciseScreen * {
+                return OpenExerciseScreen<Screen>(path, marks, host);
+            }};
+}
+
+} // namespace
+
+QList<TExerciseOpener> ExerciseOpeners()
+{
+    return {
+        Opener<TfrmTest>(),
+    };
 }

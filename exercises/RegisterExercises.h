@@ -1,5 +1,10 @@
 #pragma once
-// Adds the opening routine of every exercise screen to the selection screen's dispatch by
-// kind. The program calls it once at start-up, tests before they open an exercise.
+// The opening routine of every exercise kind that has a screen. The program hands them to the
+// selection screen's dispatch by kind, with the host the screens are to use.
 
-void RegisterExerciseScreens();
+#include "exercises/frame/OpenExercise.h"
+
+#include <QList>
+
+// One entry per kind with a screen, in kind order.
+QList<TExerciseOpener> ExerciseOpeners();

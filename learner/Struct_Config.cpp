@@ -1,5 +1,7 @@
 #include "learner/Struct_Config.h"
 
+#include "course/ExerciseKind.h"
+
 #include "learner/LearnerFiles.h"
 #include "utils/SystemMessage.h"
 
@@ -90,7 +92,7 @@ static bool ReadIntegerText(const QDomElement &element, const QString &attribute
     return ok;
 }
 
-SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerSettings &settings)
+SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerSettings &settings, const QDate &today)
 {
     SettingsLoadResult result;
     const QString path = SettingsPath(usersFolder, id);
@@ -116,7 +118,7 @@ SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerS
         result.Message = QStringLiteral("Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ");
     } else {
         result.State = SettingsFileState::Damaged;
-        result.DamagedCopy = Files::KeepDamagedFile(path, QDate::currentDate());
+        result.DamagedCopy = Files::KeepDamagedFile(path, today);
         if (result.DamagedCopy.isEmpty()) {
             // Never overwrite a file we could not move aside.
             result.State = SettingsFileState::Failed;
@@ -171,12 +173,8 @@ bool SaveSettingsFile(const QString &usersFolder, int id, const LearnerSettings 
 
 int FirstUseNoticeForKind(int kind)
 {
-    switch (kind) {
-    case 21: case 22: case 24: return 7;
-    case 11: case 14: case 18: case 26: return 8;
-    case 1: case 3: case 4: case 7: case 31: return 9;
-    default: return 0;
-    }
+    const Course::TKindInfo *info = Course::KindInfo(kind);
+    return info ? info->FirstUseNotice : 0;
 }
 
 int FirstUseNoticeText(int notice)

@@ -3,6 +3,7 @@
 // GUI-free: the settings dialog and the login screen call these and decide what to show.
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QtGlobal>
 
@@ -63,7 +64,8 @@ struct SettingsLoadResult
 // defaults, which are then also taken into settings, so that no learner inherits the
 // values of the one logged in before. Reports through Utils::ShowSystemError.
 // The caller compares InterfaceLanguage before and after to switch the language.
-SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerSettings &settings);
+// A damaged file is kept aside under a name dated today.
+SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerSettings &settings, const QDate &today);
 
 // Writes the fields into the existing elements of the file (id 6 always 3, other ids
 // untouched, nothing added), atomically. False with error when the file cannot be read
@@ -77,8 +79,3 @@ int FirstUseNoticeForKind(int kind);
 int FirstUseNoticeText(int notice);
 
 } // namespace Learner
-
-// Shows first-use notice 7, 8 or 9 once per learner (skinned information box, then the
-// settings are saved). Defined with the settings dialog in the learner screens library
-// (audivox_learner); the exercise screens call it from their CheckMsgInfo timer.
-void ShowFirstUseNotice(int notice);

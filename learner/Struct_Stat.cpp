@@ -227,7 +227,7 @@ void ScheduleRepetition(TElement &node, int score, int threshold, const QDate &t
 }
 
 StatisticsLoadResult LoadStatistics(const QList<TElement *> &nodes, const QString &usersFolder, int id,
-                                    Utils::IProgress *progress)
+                                    const QDate &today, Utils::IProgress *progress)
 {
     StatisticsLoadResult result;
     const QString path = StatisticsPath(usersFolder, id);
@@ -243,7 +243,7 @@ StatisticsLoadResult LoadStatistics(const QList<TElement *> &nodes, const QStrin
             result.Message = QStringLiteral("Brak pliku ze statystykami! Plik został stworzony ponownie! ");
         } else {
             result.State = StatisticsFileState::Damaged;
-            result.DamagedCopy = Files::KeepDamagedFile(path, QDate::currentDate());
+            result.DamagedCopy = Files::KeepDamagedFile(path, today);
             result.Message = StatisticsDocument::DamagedMessage(path, why, result.DamagedCopy);
         }
         QString writeError;

@@ -58,8 +58,9 @@ struct StatisticsLoadResult
 // Loads the learner's file into every node (defaults first). A missing or unreadable file
 // is re-created empty and reported through Utils::ShowSystemError. The progress window, when
 // given, shows interface text 52 and advances node by node.
+// A damaged file is kept aside under a name dated today.
 StatisticsLoadResult LoadStatistics(const QList<TElement *> &nodes, const QString &usersFolder, int id,
-                                    Utils::IProgress *progress = nullptr);
+                                    const QDate &today, Utils::IProgress *progress = nullptr);
 
 // What RecordExerciseResult reads from a screen's result panel Panel_Wynik.
 struct ResultPanelState

@@ -1,9 +1,9 @@
 #include "learner/uFrmUstawienia.h"
 
-#include "app/uMain.h"
 #include "course/Struct_Definitions.h"
 #include "learner/LearnerUi.h"
 #include "reference/uFrmPomoc.h"
+#include "runtime/uFrmNawigacja.h"
 #include "skin/VelCheckBox.h"
 #include "skin/VelDialogWindow.h"
 #include "skin/VelResButton.h"
@@ -309,10 +309,11 @@ void TfrmUstawienia::keyPressEvent(QKeyEvent *event)
     }
 }
 
-bool LoadLearnerSettings(const TUser &user, LearnerSettings &settings, const std::function<void(int)> &switchLanguage)
+bool LoadLearnerSettings(const TUser &user, LearnerSettings &settings, const QDate &today,
+                         const std::function<void(int)> &switchLanguage)
 {
     const quint8 current = settings.InterfaceLanguage;
-    Learner::LoadSettingsFile(UsersFolder(), user.Id, settings);
+    Learner::LoadSettingsFile(UsersFolder(), user.Id, settings, today);
     if (settings.InterfaceLanguage == current)
         return false;
     if (switchLanguage)
@@ -320,22 +321,10 @@ bool LoadLearnerSettings(const TUser &user, LearnerSettings &settings, const std
     return true;
 }
 
-bool LoadLearnerSettings(const TUser &user)
+void SaveLearnerSettings(const Learner::TLearnerSession &session)
 {
-    if (!frmMain)
-        return false;
-    return LoadLearnerSettings(user, frmMain->Settings, [](int language) {
-        frmMain->SwitchInterfaceLanguage(language);
-        frmMain->ApplyInterfaceTexts();
-    });
-}
-
-void SaveLearnerSettings()
-{
-    if (!frmMain)
-        return;
     QString error;
-    if (!Learner::SaveSettingsFile(UsersFolder(), frmMain->LoggedInUser.Id, frmMain->Settings, &error))
+    if (!Learner::SaveSettingsFile(UsersFolder(), session.User.Id, session.Settings, &error))
         Learner::Ui::ReportProblem(error);
 }
 
@@ -356,29 +345,25 @@ bool ShowFirstUseNotice(int notice, LearnerSettings &settings, const TUser &user
     return true;
 }
 
-void ShowFirstUseNotice(int notice)
+void ShowFirstUseNotice(Learner::TLearnerSession &session, int notice)
 {
-    if (frmMain)
-        ShowFirstUseNotice(notice, frmMain->Settings, frmMain->LoggedInUser);
+    ShowFirstUseNotice(notice, session.Settings, session.User);
 }
 
-void ShowSettingsDialog()
+void ShowSettingsDialog(Learner::TLearnerSession &session, QWidget *parent,
+                        const std::function<void(int)> &switchLanguage)
 {
-    if (!frmMain)
-        return;
-    TfrmUstawienia dialog(frmMain);
+    TfrmUstawienia dialog(parent);
     QList<Course::TLanguage> languages;
     QString error;
     if (!Course::ReadDefinitionLanguages(languages, &error))
         Learner::Ui::ReportProblem(error);
-    dialog.Prepare(languages, frmMain->Settings);
+    dialog.Prepare(languages, session.Settings);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const LearnerSettings chosen = dialog.Chosen(frmMain->Settings);
-    frmMain->Settings = chosen;
-    SaveLearnerSettings();
-    if (dialog.LanguageChanged()) {
-        frmMain->SwitchInterfaceLanguage(chosen.InterfaceLanguage);
-        frmMain->ApplyInterfaceTexts();
-    }
+    const LearnerSettings chosen = dialog.Chosen(session.Settings);
+    session.Settings = chosen;
+    SaveLearnerSettings(session);
+    if (dialog.LanguageChanged() && switchLanguage)
+        switchLanguage(chosen.InterfaceLanguage);
 }

@@ -2,6 +2,7 @@
 // TfrmUstawienia: the settings dialog, and the settings operations of the logged-in learner
 // that work on the main menu's LoggedInUser and Settings.
 
+#include "learner/LearnerSession.h"
 #include "learner/Struct_Config.h"
 #include "learner/TUser.h"
 
@@ -66,14 +67,17 @@ private:
 // Reads the learner's settings file into settings (re-creating a missing or damaged one);
 // when the interface language read differs from the current one, switchLanguage is called
 // with it. Returns whether it was.
-bool LoadLearnerSettings(const TUser &user, LearnerSettings &settings,
+// A damaged file is kept aside under a name dated today.
+bool LoadLearnerSettings(const TUser &user, LearnerSettings &settings, const QDate &today,
                          const std::function<void(int)> &switchLanguage);
-// The same on frmMain's Settings with its SwitchInterfaceLanguage.
-bool LoadLearnerSettings(const TUser &user);
-// Writes frmMain's Settings into LoggedInUser's file; a failure is told to the learner.
-void SaveLearnerSettings();
-// The modal dialog of the main menu's settings button.
-void ShowSettingsDialog();
+// Writes the session's settings into its learner's file; a failure is told to the learner.
+void SaveLearnerSettings(const Learner::TLearnerSession &session);
+// The modal dialog of the main menu's settings button, over parent. A changed interface
+// language is handed to switchLanguage after the settings are saved.
+void ShowSettingsDialog(Learner::TLearnerSession &session, QWidget *parent,
+                        const std::function<void(int)> &switchLanguage);
 // First-use notice 7, 8 or 9 on the given learner's settings: shown and saved when still
-// pending. Returns whether it was shown. ShowFirstUseNotice(n) uses frmMain's.
+// pending. Returns whether it was shown.
 bool ShowFirstUseNotice(int notice, LearnerSettings &settings, const TUser &user);
+// The same for the session's learner; the host hands it to the exercise screens.
+void ShowFirstUseNotice(Learner::TLearnerSession &session, int notice);

@@ -1,6 +1,5 @@
 #include "learner/uLogowanie.h"
 
-#include "app/uMain.h"
 #include "app/uPodklad.h"
 #include "learner/LearnerUi.h"
 #include "learner/uFrmInputPass.h"
@@ -8,7 +7,6 @@
 #include "learner/uFrmUstawienia.h"
 #include "reference/uFrmPomoc.h"
 #include "runtime/uFrmNawigacja.h"
-#include "runtime/uFrmWyborCwiczenia.h"
 #include "skin/AALabel.h"
 #include "skin/VelBelka.h"
 #include "skin/VelListBox.h"
@@ -84,11 +82,10 @@ TfrmLogowanie::TfrmLogowanie(QWidget *parent) : QWidget(parent)
                 window->showMinimized();
     });
     btnClose = Learner::Ui::MakeSmallButton(this, u"btnClose"_s, {982, 0}, u"IMG_Close"_s);
-    connect(btnClose, &QAbstractButton::clicked, this, [] {
+    connect(btnClose, &QAbstractButton::clicked, this, [this] {
         if (ShowSkinnedMessage(Utils::GetInterfaceText(34), Utils::GetInterfaceText(33), smQuestion) != 1)
             return;
-        if (frmMain)
-            frmMain->close();
+        emit QuitRequested();
         if (frmPodklad)
             frmPodklad->close();
         else
@@ -378,31 +375,22 @@ void TfrmLogowanie::LoginProfile(int index)
     if (index < 0 || index >= m_profiles.Lines.size() || !CheckPassword(user))
         return;
 
-    if (frmMain) {
-        frmMain->LoggedInUser = user;
-        if (frmNawigacja)
-            frmNawigacja->SetLearner(&frmMain->LoggedInUser, &frmMain->Settings);
-        // A switched language has reloaded the catalogue with the statistics already.
-        if (!LoadLearnerSettings(frmMain->LoggedInUser) && frmNawigacja)
-            frmNawigacja->LoadStatistics();
+    const QDate today = frmNawigacja ? frmNawigacja->Today() : QDate();
+    bool switched = false;
+    if (m_session) {
+        m_session->User = user;
+        switched = LoadLearnerSettings(user, m_session->Settings, today, m_switchLanguage);
     } else {
         LearnerSettings settings;
-        LoadLearnerSettings(user, settings, {});
+        LoadLearnerSettings(user, settings, today, {});
     }
-    emit LoggedIn(user);
     SaveProfileList();
     close();
+    emit LoggedIn(user, switched);
+}
 
-    if (frmNawigacja) {
-        if (frmMain)
-            frmNawigacja->RegisterExerciseScreen(frmMain, TfrmNawigacja::MainMenuButtons);
-        if (frmWyborCwiczenia)
-            frmNawigacja->RegisterExerciseScreen(frmWyborCwiczenia, TfrmNawigacja::SelectionButtons);
-    }
-    if (frmMain) {
-        frmMain->PlayStartSound = true;
-        frmMain->show();
-    }
-    if (frmPodklad)
-        frmPodklad->ShowWait(true);
+void TfrmLogowanie::SetSession(Learner::TLearnerSession *session, std::function<void(int)> switchLanguage)
+{
+    m_session = session;
+    m_switchLanguage = std::move(switchLanguage);
 }

@@ -2,10 +2,12 @@
 // TfrmLogowanie: the login screen with the learner profiles, shown after start-up and created
 // anew after every logout; it is destroyed when the learner logs in.
 
+#include "learner/LearnerSession.h"
 #include "learner/TUser.h"
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class TAALabel;
@@ -43,6 +45,11 @@ public:
     // Users folder of the program.
     static QString UsersFolder();
 
+    // The program's learner session, which a login fills (user and settings), and what a
+    // changed interface language is handed to. Without a session the settings are read and
+    // dropped.
+    void SetSession(Learner::TLearnerSession *session, std::function<void(int)> switchLanguage);
+
     TVelBelka *VelBelka1 = nullptr;
     TVelResButton *btnBelkaHelp = nullptr;
     TVelResButton *btnMinimize = nullptr;
@@ -55,8 +62,12 @@ public:
     TVelResButton *btnStworzProfil = nullptr;
 
 signals:
-    // The learner logged in (the screen closes itself right after).
-    void LoggedIn(const TUser &user);
+    // The learner logged in: the session holds them and their settings; languageSwitched
+    // when their interface language differed (the catalogue is then read anew). The screen
+    // closes itself right after.
+    void LoggedIn(const TUser &user, bool languageSwitched);
+    // The learner confirmed closing the program from the login screen.
+    void QuitRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -65,6 +76,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    Learner::TLearnerSession *m_session = nullptr;
+    std::function<void(int)> m_switchLanguage;
     bool CheckPassword(const TUser &user);
     void DrawRow(QPainter &painter, int index, const QRect &rect, bool hot);
     void UpdateScrollBar();

@@ -1,8 +1,8 @@
 #include "media/uMedia.h"
+#include "skin/uSkin.h"
 
 #include "media/MediaPictures.h"
 #include "media/OggPlayer.h"
-#include "runtime/uFrmNawigacja.h"
 #include "skin/VelResButton.h"
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
@@ -581,7 +581,6 @@ void SetupMediaButton(TVelResButton *button, const QString &name)
         return;
     if (setup.Tag >= 0)
         button->SetTag(setup.Tag);
-    if (frmNawigacja)
-        frmNawigacja->SetButtonGlyph(button, setup.Glyph, 1);
+    SetButtonGlyph(button, setup.Glyph, 1);
     button->SetCaption(Utils::GetInterfaceText(setup.CaptionText));
 }

@@ -7,7 +7,7 @@
 #include "media/uMedia.h"
 #include "reference/uFrmPomoc.h"
 #include "reference/uSlownik.h"
-#include "runtime/ExerciseScreen.h"
+#include "exercises/frame/ExerciseScreen.h"
 #include "runtime/uFrmWyborCwiczenia.h"
 #include "skin/VelBelka.h"
 #include "skin/VelListBox.h"
@@ -79,7 +79,7 @@ TVelResButton *newBarButton(QWidget *screen, const QString &name, int left, int 
 } // namespace
 
 TfrmNawigacja::TfrmNawigacja(QWidget *parent, bool loadCatalogue, Utils::IProgress *progress)
-    : QWidget(parent), m_progress(progress)
+    : QWidget(parent), m_progress(progress), m_random(Utils::MakeClockSeededPick())
 {
     setObjectName(u"frmNawigacja"_s);
     setWindowTitle(Utils::ProductCaption());
@@ -182,7 +182,7 @@ void TfrmNawigacja::RenumberCatalogue()
 
 void TfrmNawigacja::LoadStatistics()
 {
-    Learner::LoadStatistics(m_catalogue.CatalogueList, usersFolder(), LoggedInUser().Id, m_progress);
+    Learner::LoadStatistics(m_catalogue.CatalogueList, usersFolder(), LoggedInUser().Id, Today(), m_progress);
 }
 
 void TfrmNawigacja::FindDueRepetitions()
@@ -323,20 +323,7 @@ void TfrmNawigacja::RegisterExerciseScreen(QWidget *screen, int buttonSet)
 
 void TfrmNawigacja::RemoveNavigationButtons(QWidget *screen)
 {
-    if (!screen)
-        return;
-    const QList<QWidget *> children = screen->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    for (auto it = children.crbegin(); it != children.crend(); ++it) {
-        QWidget *child = *it;
-        if (!child->objectName().contains(navigationPrefix))
-            continue;
-        // The button may be the one whose click is being handled: it leaves the screen at once
-        // and is freed once the event loop is back.
-        child->hide();
-        child->setObjectName(QString());
-        child->setParent(nullptr);
-        child->deleteLater();
-    }
+    ::RemoveNavigationButtons(screen);
 }
 
 void TfrmNawigacja::SetupExerciseTitleBar(TVelBelka *bar)
@@ -480,26 +467,29 @@ void TfrmNawigacja::ShowDictionary(QWidget *screen)
 
 QString TfrmNawigacja::HelpPage(const QString &screenName)
 {
-    struct Entry
-    {
-        const char16_t *screen;
-        const char16_t *page;
-    };
-    static constexpr Entry pages[] = {
-        {u"frmOdkrywanka", u"h_nowe.html"},         {u"frm3Obrazki", u"h_foto.html"},
-        {u"frmTabelka", u"h_film.html"},            {u"frmTest", u"h_film.html"},
-        {u"frmTFGr", u"h_film.html"},               {u"frmWpisywanie", u"h_film.html"},
-        {u"frmAntonimy", u"h_film.html"},           {u"frmZdania_Dyk", u"h_sent.html"},
-        {u"frmZdania_Ukl", u"h_sent.html"},         {u"frmZdania_Tlu", u"h_sent.html"},
-        {u"frmDialogi_Dop", u"h_konwers.html"},     {u"frmDialogi_Prez", u"h_konwers.html"},
-        {u"frmDialogi_Rozum", u"h_konwers.html"},   {u"frmWyborCwiczenia", u"h_index.html"},
-        {u"frmMain", u"h_index.html"},
-    };
-    for (const Entry &entry : pages) {
-        if (screenName == QStringView(entry.screen))
-            return QString::fromUtf16(entry.page);
+    if (screenName == u"frmWyborCwiczenia" || screenName == u"frmMain")
+        return u"h_index.html"_s;
+    for (const Course::TKindInfo &kind : Course::ScreenKinds()) {
+        if (screenName == QStringView(kind.ScreenName))
+            return QString::fromUtf16(kind.HelpPage);
     }
     return QString();
+}
+
+void TfrmNawigacja::SetRandom(Utils::RandomPick random)
+{
+    m_random = random ? std::move(random) : Utils::MakeClockSeededPick();
+}
+
+void TfrmNawigacja::ShowFirstUseNotice(int notice)
+{
+    if (m_firstUseNotice)
+        m_firstUseNotice(notice);
+}
+
+void TfrmNawigacja::SetFirstUseNoticeHandler(std::function<void(int)> handler)
+{
+    m_firstUseNotice = std::move(handler);
 }
 
 void TfrmNawigacja::SetHandOff(HandOff handOff)

@@ -5,6 +5,7 @@
 // results and moves from one package item to the next.
 
 #include "course/Catalogue.h"
+#include "exercises/frame/ExerciseHost.h"
 
 #include <QDate>
 #include <QList>
@@ -23,7 +24,7 @@ class TVelResButton;
 struct TUser;
 struct LearnerSettings;
 
-class TfrmNawigacja : public QWidget
+class TfrmNawigacja : public QWidget, public IExerciseHost
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfrmNawigacja)
@@ -77,20 +78,20 @@ public:
     void SetCurrent(Course::TElement *node);
     void SelectSibling(int n);
     Course::TElement *CurrentNode() const { return m_currentNode; }
-    Course::TElement *CurrentPackage() const { return m_currentPackage; }
+    Course::TElement *CurrentPackage() const override { return m_currentPackage; }
     int CurrentPosition() const { return m_currentPosition; }
 
     // The navigation bar.
-    void RegisterExerciseScreen(QWidget *screen, int buttonSet);
+    void RegisterExerciseScreen(QWidget *screen, int buttonSet) override;
     static void RemoveNavigationButtons(QWidget *screen);
-    void SetupExerciseTitleBar(TVelBelka *bar);
+    void SetupExerciseTitleBar(TVelBelka *bar) override;
     // state: 1 normal, 2 hot, 3 pressed; any other does nothing.
-    void SetButtonGlyph(TVelResButton *button, const QString &imageName, int state = 1);
+    void SetButtonGlyph(TVelResButton *button, const QString &imageName, int state = 1) override;
     // The picture of the holder named imageName ("IMG_Sprawdz" ...), null when there is none.
-    QPixmap Picture(const QString &imageName) const;
+    QPixmap Picture(const QString &imageName) const override;
 
     // Results and leaving a screen.
-    void RecordExerciseResult(QWidget *screen);
+    void RecordExerciseResult(QWidget *screen) override;
     void ReturnToSelection(QWidget *screen);
     void ReturnToMainMenu();
     // The navigation bar's actions, also used by keys (Escape = back).
@@ -117,11 +118,18 @@ public:
     // The logged-in learner and settings (held by the main menu; not owned). Until set, the
     // host uses a learner of its own with the default settings.
     void SetLearner(const TUser *user, const LearnerSettings *settings);
-    const TUser &LoggedInUser() const;
-    const LearnerSettings &Settings() const;
-    // "Today" for scheduling; the program leaves it unset (the system date).
+    const TUser &LoggedInUser() const override;
+    const LearnerSettings &Settings() const override;
+    // "Today" for scheduling and dated file names; the program leaves it unset (the system
+    // date, read here and nowhere else).
     void SetToday(const QDate &today);
-    QDate Today() const;
+    QDate Today() const override;
+    // The program's random source, seeded from the clock once; tests may set their own.
+    Utils::RandomPick Random() override { return m_random; }
+    void SetRandom(Utils::RandomPick random);
+    // First-use notices are the learner screens' business: the program hands their routine in.
+    void ShowFirstUseNotice(int notice) override;
+    void SetFirstUseNoticeHandler(std::function<void(int)> handler);
 
 signals:
     // The catalogue was rebuilt; node references held elsewhere are gone.
@@ -151,6 +159,8 @@ private:
     std::unique_ptr<TUser> m_ownUser;
     std::unique_ptr<LearnerSettings> m_ownSettings;
     QDate m_today;
+    Utils::RandomPick m_random;
+    std::function<void(int)> m_firstUseNotice;
 };
 
 extern TfrmNawigacja *frmNawigacja;

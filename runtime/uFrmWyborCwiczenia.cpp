@@ -3,7 +3,7 @@
 #include "course/Catalogue.h"
 #include "course/ExerciseKind.h"
 #include "reference/uFrmPomoc.h"
-#include "runtime/ExerciseScreen.h"
+#include "exercises/frame/ExerciseScreen.h"
 #include "runtime/uFrmNawigacja.h"
 #include "skin/AALabel.h"
 #include "skin/ALScrollBar.h"
@@ -225,6 +225,15 @@ void RegisterExerciseOpener(int kind, ExerciseOpener opener)
         openers()[kind] = std::move(opener);
     else
         openers().erase(kind);
+}
+
+void RegisterExerciseOpeners(const QList<TExerciseOpener> &openers, IExerciseHost &host)
+{
+    for (const TExerciseOpener &opener : openers) {
+        RegisterExerciseOpener(opener.Kind, [open = opener.Open, &host](const QString &path, const QString &marks) {
+            open(path, marks, host);
+        });
+    }
 }
 
 void UnregisterExerciseOpeners()
@@ -678,7 +687,7 @@ void TfrmWyborCwiczenia::showEvent(QShowEvent *event)
             m_scrollBar->SetIMG_BKG(
                 m_background->pixmap().toImage().copy(m_scrollBar->geometry().translated(0, -50)));
     }
-    CentreOnScreen(this);
+    Utils::CentreOnScreen(this);
     QWidget::showEvent(event);
     if (m_host)
         m_host->SetupExerciseTitleBar(m_belka);

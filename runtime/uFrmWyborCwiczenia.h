@@ -3,6 +3,8 @@
 // (mode 2), drawn as collapsible rows, and the dispatch from a kind code to the opening routine
 // of that kind's screen.
 
+#include "exercises/frame/OpenExercise.h"
+
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -28,6 +30,8 @@ using ExerciseOpener = std::function<void(const QString &path, const QString &me
 
 // Exercise screens add themselves here (RegisterExerciseScreens, exercises/RegisterExercises.h).
 void RegisterExerciseOpener(int kind, ExerciseOpener opener);
+// Registers every opener, each opening its screens with host.
+void RegisterExerciseOpeners(const QList<TExerciseOpener> &openers, IExerciseHost &host);
 void UnregisterExerciseOpeners();
 bool HasExerciseOpener(int kind);
 

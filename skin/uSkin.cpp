@@ -297,6 +297,18 @@ QImage SkinPictureOrNull(SkinHandle handle, const QString &name)
     return picture;
 }
 
+void SetButtonGlyph(TVelResButton *button, const QString &imageName, int state)
+{
+    if (!button || state < 1 || state > 3)
+        return;
+    const QImage picture = SkinPictureOrNull(CurrentSkin().Handle, imageName);
+    switch (state) {
+    case 1: button->SetGlyph(picture); break;
+    case 2: button->SetGlyphHot(picture); break;
+    case 3: button->SetGlyphDown(picture); break;
+    }
+}
+
 void TScrollBarPictures::LoadSkin(SkinHandle handle, bool vertical)
 {
     const QString p = vertical ? QStringLiteral("SB_V_") : QStringLiteral("SB_H_");

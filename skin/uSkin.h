@@ -17,6 +17,7 @@ class QFont;
 class QPaintDevice;
 class QPainter;
 class QWidget;
+class TVelResButton;
 
 // One loaded bundle. It stays loaded until the program ends.
 class TSkinLibrary
@@ -94,6 +95,10 @@ QImage LoadSkinPicture(const QString &name); // from CurrentSkin()
 // The same without throwing: a null image for a missing name (used while painting, where a
 // missing piece is reported once through Utils::ShowSystemError and simply not drawn).
 QImage SkinPictureOrNull(SkinHandle handle, const QString &name);
+
+// Gives a button the current skin's picture imageName for state 1 normal (Glyph), 2 hot
+// (GlyphHot) or 3 pressed (GlyphDown); any other state does nothing.
+void SetButtonGlyph(TVelResButton *button, const QString &imageName, int state = 1);
 
 // The pictures both skinned scroll bars draw: arrows, thumb, the track's three pieces and a
 // background under everything.

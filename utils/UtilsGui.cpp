@@ -1,5 +1,7 @@
 #include "utils/UtilsGui.h"
 
+#include <QScreen>
+
 #include "utils/Utils.h"
 
 #include <QApplication>
@@ -241,6 +243,19 @@ bool LoadRandomBackground(QLabel *label, const QString &folder, QRandomGenerator
         return false;
     label->setPixmap(QPixmap::fromImage(image));
     return true;
+}
+
+void CentreOnScreen(QWidget *form)
+{
+    if (!form || !form->isWindow())
+        return;
+    const QScreen *screen = form->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const int left = area.left() + qMax(0, (area.width() - form->width()) / 2);
+    const int top = area.top() + qMax(0, (area.height() - form->height()) / 2);
+    form->move(left, top);
 }
 
 } // namespace Utils

@@ -69,4 +69,8 @@ bool LoadRandomBackground(QLabel *label, const QString &folder, QRandomGenerator
 // The candidates LoadRandomBackground draws from, sorted.
 QStringList BackgroundCandidates(const QString &folder);
 
+// Places a 1024 x 768 form in the middle of its screen; on a display of that size it sits at
+// 0, 0. Positions inside the form are unaffected.
+void CentreOnScreen(QWidget *form);
+
 } // namespace Utils

@@ -9,19 +9,6 @@ using namespace Qt::StringLiterals;
 
 namespace TestModel {
 
-QList<int> DrawOrder(int count, const RandomPick &pick)
-{
-    QList<int> remaining;
-    for (int i = 0; i < count; ++i)
-        remaining.append(i);
-    QList<int> order;
-    while (!remaining.isEmpty()) {
-        const int k = std::clamp(pick(int(remaining.size())), 0, int(remaining.size()) - 1);
-        order.append(remaining.takeAt(k));
-    }
-    return order;
-}
-
 void ShuffleTest(QList<TGrupa> &groups, const RandomPick &pick)
 {
     QList<TGrupa> shuffled;

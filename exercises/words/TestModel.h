@@ -4,6 +4,7 @@
 // (a random source, text measures, the picture folder) and draws the layout it gets back.
 
 #include "exercises/words/Struct_Test.h"
+#include "utils/Random.h"
 
 #include <QList>
 #include <QPoint>
@@ -16,10 +17,8 @@ namespace TestModel {
 
 // Gives a uniformly chosen index in 0..count-1; the program draws from a generator seeded
 // from the clock, tests script the draws.
-using RandomPick = std::function<int(int count)>;
-
-// A draw without replacement: element p of the result is the load position placed at p.
-QList<int> DrawOrder(int count, const RandomPick &pick);
+using Utils::RandomPick;
+using Utils::DrawOrder;
 
 // Shuffles the groups, then the answers of each group; a group's CorrectList becomes the
 // shown position (1-based) of its file's first answer. Correct flags travel with answers.

@@ -6,20 +6,14 @@
 #include "exercises/words/Struct_Test.h"
 #include "exercises/words/TestModel.h"
 #include "reference/Slownik.h"
-#include "runtime/ExerciseScreen.h"
+#include "exercises/frame/ExerciseScreen.h"
 
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
-#include <QRandomGenerator>
 
 class QLabel;
-class QTimer;
-class TAALabel;
 class TALScrollBar;
-class TVelBelka;
-class TVelDymek;
-class TVelProgress;
 class TVelResButton;
 
 class TfrmTest : public TExerciseScreen
@@ -27,26 +21,22 @@ class TfrmTest : public TExerciseScreen
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfrmTest)
 public:
-    explicit TfrmTest(QWidget *parent = nullptr);
-    ~TfrmTest() override;
+    static constexpr int KindCode = 3;
 
-    void SetMediaMarks(const QString &marks) { MediaMarks = marks; }
-    QString GetMediaMarks() const { return MediaMarks; }
-    // Its help page ("h_film.html") opens without learner mode.
-    bool HelpInLearnerMode() const override { return false; }
+    explicit TfrmTest(IExerciseHost &host, QWidget *parent = nullptr);
+    ~TfrmTest() override;
 
     // Reset: the state of a sheet before its file is read.
     void Reset();
     // Reads and shuffles the file; a fault is reported with the program's message and
     // leaves an empty sheet. True when the file was read.
-    bool LoadFile(const QString &path);
+    bool LoadFile(const QString &path) override;
     // Lays the sheet out once and sizes the scroll bar (after each load).
-    void LayOutOnce();
+    void LayOutOnce() override;
 
     // The handlers, also driven by tests and keys.
-    void btnSprClick();
-    void btnPoprawClick();
-    void btnMediaClick();
+    void btnSprClick() override;
+    void btnPoprawClick() override;
 
     // State, for the host's tests and the gallery.
     const QList<TGrupa> &Groups() const { return Grupy; }
@@ -56,58 +46,41 @@ public:
     int ScrollOffset() const { return Przesuniecie; }
     int ContentHeight() const { return WysokoscTresci; }
     QString FilePath() const { return PlikCwiczenia; }
-    QString MediaFile() const { return PlikMedia; }
+    using TExerciseScreen::MediaFile;
     QString HintText() const;
     TestModel::TestScore LastScore() const { return Wynik; }
     const TPozycjeSlowek &WordPositions() const { return Slowka; }
     // The widget coordinates (of Obszar) of an answer's row as last laid out.
     QRect AnswerRect(int group, int item) const;
 
-    // The random draws of the shuffles; the screen seeds its own from the clock.
-    void SetRandomPick(TestModel::RandomPick pick);
     // Moves the sheet to scroll position (in 10-pixel steps), as the scroll bar does.
     void ScrollTo(int position);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     class TObszar;
     void CreateComponents();
-    void CheckMsgInfoTimer();
     TestModel::SheetView View() const;
     TestModel::SheetLayout LayOut();
     void ObszarPaint(QPainter &painter);
     void ObszarMouseDown(QMouseEvent *event);
     void ObszarMouseMove(QMouseEvent *event);
     void ObszarWheel(QWheelEvent *event);
-    void PolecenieMouseDown(QMouseEvent *event);
-    void HideBubble();
     const QImage &Picture(const QString &path);
     TestModel::SheetPictureInfo PictureOf(int position);
 
-    // Components, named as the design names them.
-    QLabel *IMG_Tlo = nullptr;
-    TAALabel *Polecenie = nullptr;
-    TVelResButton *btnMedia = nullptr;
+    // Components of its own, named as the design names them; the frame makes the others.
     TVelResButton *btnMedia2 = nullptr;
     TObszar *Obszar = nullptr;
     TALScrollBar *ScrollBar = nullptr;
-    TVelProgress *Panel_Wynik = nullptr;
-    TVelResButton *btnPopraw = nullptr;
-    TVelResButton *btnSpr = nullptr;
     QLabel *Stan_0 = nullptr;
     QLabel *Stan_1 = nullptr;
-    TVelDymek *IMG_Dymek = nullptr;
-    QTimer *CheckMsgInfo = nullptr;
 
     // The sheet and its state.
     QList<TGrupa> Grupy;
     QString PlikCwiczenia;
-    QString PlikMedia;
-    QString MediaMarks;
     bool JedenWybor = true;
     bool Sprawdzone = false;
     bool PokazPoprawne = false;
@@ -116,12 +89,5 @@ private:
     TestModel::TestScore Wynik;
     TPozycjeSlowek Slowka;
 
-    QImage Tlo; // the background as shown (1024 × 718)
     QHash<QString, QImage> Obrazki;
-    QRandomGenerator Losowanie;
-    TestModel::RandomPick Losuj;
 };
-
-// Opens the test file at path (kind 3) with the package's speaker marks: a missing file is
-// reported and opens nothing. Returns the new screen, shown, or null.
-TfrmTest *OpenTestScreen(const QString &path, const QString &mediaMarks);

@@ -5,6 +5,7 @@
 #include "app/uPodklad.h"
 #include "course/Catalogue.h"
 #include "learner/TUser.h"
+#include "app/StartUp.h"
 #include "learner/uLogowanie.h"
 #include "media/SoundService.h"
 #include "runtime/uFrmNawigacja.h"
@@ -140,6 +141,8 @@ private slots:
         host->SetMainMenu(menu);
         selection = frmWyborCwiczenia = new TfrmWyborCwiczenia(host);
         menu->LoggedInUser = profiles.User(0);
+        // After a logout the program shows a new login screen, wired as at start-up.
+        connect(menu, &TfrmMain::LoggedOut, menu, [] { ShowLoginScreen(); });
         host->RegisterExerciseScreen(menu, TfrmNawigacja::MainMenuButtons);
         host->RegisterExerciseScreen(selection, TfrmNawigacja::SelectionButtons);
         menu->ApplyInterfaceTexts();

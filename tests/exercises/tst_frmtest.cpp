@@ -9,6 +9,7 @@
 #include "learner/Struct_Config.h"
 #include "learner/Struct_Stat.h"
 #include "learner/TUser.h"
+#include "learner/uFrmUstawienia.h"
 #include "media/uMedia.h"
 #include "reference/uFrmPomoc.h"
 #include "reference/uSlownik.h"
@@ -154,6 +155,7 @@ private:
         frmNawigacja = host.get();
         host->SetLearner(&learner, &settings);
         host->SetToday(Today);
+        RegisterExerciseOpeners(ExerciseOpeners(), *host);
         TElement *group = host->Catalogue().AddNode(nullptr);
         group->Id = 11;
         group->Group = 1;
@@ -234,7 +236,6 @@ private slots:
             notices << message;
             return 1;
         });
-        RegisterExerciseScreens();
     }
 
     void cleanup()
@@ -243,6 +244,7 @@ private slots:
             if (qobject_cast<TfrmTest *>(w) || qobject_cast<TfrmPomoc *>(w))
                 delete w;
         }
+        UnregisterExerciseOpeners();
         selection.reset();
         frmWyborCwiczenia = nullptr;
         host.reset();
@@ -350,7 +352,7 @@ private slots:
     {
         makeWorld("<cwiczenie><config>");
         // A missing file opens nothing.
-        QVERIFY(!OpenTestScreen(dir->path() + u"/Dane/none.xml"_s, QString()));
+        QVERIFY(!OpenExerciseScreen<TfrmTest>(dir->path() + u"/Dane/none.xml"_s, QString(), *host));
         QCOMPARE(errors, QStringList{u"Brak pliku ćwiczenia! (3)"_s});
 
         // A broken file: the message, then an empty sheet that scores nothing.
@@ -404,6 +406,7 @@ private slots:
         menu.LoggedInUser = learner;
         menu.Settings = settings;
         host->SetLearner(&menu.LoggedInUser, &menu.Settings);
+        host->SetFirstUseNoticeHandler([&menu](int notice) { ShowFirstUseNotice(menu.Session(), notice); });
         errors.clear(); // the menu's word about a missing skin bundle, when there is none
         TfrmSlownik dictionary;
         frmSlownik = &dictionary;
@@ -428,9 +431,9 @@ private slots:
         QCOMPARE(notices.first(), Utils::GetInterfaceText(92));
         QCOMPARE(menu.Settings.WordNoticePending, quint8(0));
         LearnerSettings saved;
-        Learner::LoadSettingsFile(usersFolder(), learner.Id, saved);
+        Learner::LoadSettingsFile(usersFolder(), learner.Id, saved, Today);
         QCOMPARE(saved.WordNoticePending, quint8(0));
-        TfrmTest *again = OpenTestScreen(dir->path() + u"/Dane/quiz.xml"_s, QString());
+        TfrmTest *again = OpenExerciseScreen<TfrmTest>(dir->path() + u"/Dane/quiz.xml"_s, QString(), *host);
         QTest::qWait(900);
         QCOMPARE(notices.size(), 1); // once per learner
         delete again;
@@ -541,6 +544,7 @@ private slots:
         frmNawigacja = host.get();
         host->SetLearner(&learner, &settings);
         host->SetToday(Today);
+        RegisterExerciseOpeners(ExerciseOpeners(), *host);
         selection = std::make_unique<TfrmWyborCwiczenia>(host.get());
         frmWyborCwiczenia = selection.get();
         selection->ExpandAll();

@@ -62,7 +62,7 @@ private slots:
     void loadStatistics()
     {
         QBENCHMARK {
-            LoadStatistics(list, dir.path(), 1);
+            LoadStatistics(list, dir.path(), 1, QDate(2026, 12, 10));
         }
         QVERIFY(list[1]->HasResult);
     }

@@ -421,7 +421,7 @@ private slots:
         QCOMPARE(messages[0].text, QStringLiteral("Zdania: pierwsze użycie"));
         QCOMPARE(messages[0].kind, int(smInformation));
         LearnerSettings stored;
-        LoadSettingsFile(users(), 5, stored);
+        LoadSettingsFile(users(), 5, stored, QDate(2026, 12, 10));
         QCOMPARE(stored.SentenceNoticePending, quint8(0));
         QCOMPARE(stored.DialogueNoticePending, quint8(1));
     }

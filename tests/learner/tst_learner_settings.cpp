@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+const QDate Today(2026, 12, 10);
+}
+
 class TstLearnerSettings : public QObject
 {
     Q_OBJECT
@@ -63,7 +67,7 @@ private slots:
         QVERIFY(bytes.startsWith(QByteArray("\xFF\xFE<\0", 4)));
 
         LearnerSettings s;
-        QCOMPARE(Learner::LoadSettingsFile(users(), 3, s).State, Learner::SettingsFileState::Read);
+        QCOMPARE(Learner::LoadSettingsFile(users(), 3, s, Today).State, Learner::SettingsFileState::Read);
         QCOMPARE(s, LearnerSettings::Defaults());
         QVERIFY(shown.isEmpty());
     }
@@ -75,7 +79,7 @@ private slots:
                   "<value id=\"5\">80</value>\n<value id=\"4\">abc</value>\n<value id=\"2\">255</value>\n</config>\n");
         LearnerSettings s = LearnerSettings::Defaults();
         s.ScheduleRepetitions = 0;
-        QCOMPARE(Learner::LoadSettingsFile(users(), 3, s).State, Learner::SettingsFileState::Read);
+        QCOMPARE(Learner::LoadSettingsFile(users(), 3, s, Today).State, Learner::SettingsFileState::Read);
         QCOMPARE(s.Reserved6, 7);
         QCOMPARE(s.RepetitionThreshold, 80);
         QCOMPARE(s.TranslationLanguage, quint8(255));
@@ -92,7 +96,7 @@ private slots:
         QCOMPARE(saved.count(u"<value"), 5);
 
         LearnerSettings again;
-        Learner::LoadSettingsFile(users(), 3, again);
+        Learner::LoadSettingsFile(users(), 3, again, Today);
         QCOMPARE(again.Reserved6, 3);
         QCOMPARE(again.RepetitionThreshold, 45);
     }
@@ -107,7 +111,7 @@ private slots:
         s.InterfaceLanguage = 4;
         QVERIFY(Learner::SaveSettingsFile(users(), 3, s));
         LearnerSettings back;
-        QCOMPARE(Learner::LoadSettingsFile(users(), 3, back).State, Learner::SettingsFileState::Read);
+        QCOMPARE(Learner::LoadSettingsFile(users(), 3, back, Today).State, Learner::SettingsFileState::Read);
         s.Reserved6 = 3;
         QCOMPARE(back, s);
     }
@@ -116,7 +120,7 @@ private slots:
     {
         LearnerSettings s;
         s.RepetitionThreshold = 99; // left from the learner logged in before
-        const auto r = Learner::LoadSettingsFile(users(), 3, s);
+        const auto r = Learner::LoadSettingsFile(users(), 3, s, Today);
         QCOMPARE(r.State, Learner::SettingsFileState::Missing);
         QCOMPARE(shown, QStringList{QStringLiteral("Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ")});
         QCOMPARE(readFile(path()), Learner::DefaultSettingsFileContent());
@@ -128,9 +132,9 @@ private slots:
         const QByteArray damaged("<config><value id=\"1\">2</value>"); // cut off mid-write
         writeFile(damaged);
         LearnerSettings s;
-        const auto r = Learner::LoadSettingsFile(users(), 3, s);
+        const auto r = Learner::LoadSettingsFile(users(), 3, s, Today);
         QCOMPARE(r.State, Learner::SettingsFileState::Damaged);
-        QCOMPARE(r.DamagedCopy, path() + QStringLiteral(".damaged-") + QDate::currentDate().toString(u"yyyy-MM-dd"));
+        QCOMPARE(r.DamagedCopy, path() + QStringLiteral(".damaged-") + Today.toString(u"yyyy-MM-dd"));
         QCOMPARE(readFile(r.DamagedCopy), damaged);
         QCOMPARE(readFile(path()), Learner::DefaultSettingsFileContent());
         QCOMPARE(shown.size(), 1);
@@ -138,7 +142,7 @@ private slots:
 
         // A second damaged file the same day does not overwrite the first copy.
         writeFile("<wrong/>");
-        const auto r2 = Learner::LoadSettingsFile(users(), 3, s);
+        const auto r2 = Learner::LoadSettingsFile(users(), 3, s, Today);
         QCOMPARE(r2.DamagedCopy, r.DamagedCopy + QStringLiteral("-2"));
         QCOMPARE(readFile(r.DamagedCopy), damaged);
     }

@@ -226,7 +226,7 @@ private slots:
             n->RepeatDate = QStringLiteral("2020-01-01");
             n->HasResult = true;
         }
-        const StatisticsLoadResult r = LoadStatistics(second.list, users(), Learner3);
+        const StatisticsLoadResult r = LoadStatistics(second.list, users(), Learner3, Today);
         QCOMPARE(r.State, StatisticsFileState::Read);
         QCOMPARE(second.e1->Progress, 55);
         QCOMPARE(second.e1->LastDate, QStringLiteral("10-12-2026"));
@@ -267,7 +267,7 @@ private slots:
                 "</cwiczenia>");
         f.close();
         SmallCatalogue cat;
-        const StatisticsLoadResult r = LoadStatistics(cat.list, users(), Learner3);
+        const StatisticsLoadResult r = LoadStatistics(cat.list, users(), Learner3, Today);
         QCOMPARE(r.State, StatisticsFileState::Read);
         QCOMPARE(r.SkippedRecords, 2); // b.xml's postep, c.xml's missing factor
         QCOMPARE(cat.e1->Progress, 42);
@@ -282,7 +282,7 @@ private slots:
         QFile::remove(file());
         SmallCatalogue cat;
         cat.e1->Progress = 77;
-        const StatisticsLoadResult r = LoadStatistics(cat.list, users(), Learner3);
+        const StatisticsLoadResult r = LoadStatistics(cat.list, users(), Learner3, Today);
         QCOMPARE(r.State, StatisticsFileState::Missing);
         QCOMPARE(shown, QStringList{QStringLiteral("Brak pliku ze statystykami! Plik został stworzony ponownie! ")});
         QCOMPARE(cat.e1->Progress, 0);
@@ -297,10 +297,10 @@ private slots:
         f.write(damaged);
         f.close();
         SmallCatalogue cat;
-        const StatisticsLoadResult r = LoadStatistics(cat.list, users(), Learner3);
+        const StatisticsLoadResult r = LoadStatistics(cat.list, users(), Learner3, Today);
         QCOMPARE(r.State, StatisticsFileState::Damaged);
         QCOMPARE(ReadAll(r.DamagedCopy), damaged);
-        QVERIFY(r.DamagedCopy.endsWith(QDate::currentDate().toString(u"'.damaged-'yyyy-MM-dd")));
+        QVERIFY(r.DamagedCopy.endsWith(Today.toString(u"'.damaged-'yyyy-MM-dd")));
         QCOMPARE(shown.size(), 1);
         QVERIFY(shown[0].contains(QDir::toNativeSeparators(file())));
         QVERIFY(shown[0].contains(QDir::toNativeSeparators(r.DamagedCopy)));

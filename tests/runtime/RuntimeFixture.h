@@ -4,7 +4,7 @@
 
 #include "course/Catalogue.h"
 #include "learner/Struct_Stat.h"
-#include "runtime/ExerciseScreen.h"
+#include "exercises/frame/ExerciseScreen.h"
 #include "runtime/uFrmNawigacja.h"
 #include "runtime/uFrmWyborCwiczenia.h"
 #include "skin/VelBelka.h"
@@ -22,24 +22,18 @@
 
 #include <memory>
 
-// An exercise screen with a title bar and a result panel.
+// An exercise screen of a kind (the multiple-choice test unless told) with a title bar and a
+// result panel, in the real host.
 class TFakeScreen : public TExerciseScreen
 {
 public:
-    explicit TFakeScreen(const QString &name = QStringLiteral("frmTest"), bool recordsAtOnce = true)
-        : TExerciseScreen(name), m_recordsAtOnce(recordsAtOnce)
+    explicit TFakeScreen(int kind = 3) : TExerciseScreen(kind, *frmNawigacja)
     {
-        auto *bar = new TVelBelka(this);
-        bar->setObjectName(QStringLiteral("Belka"));
-        auto *panel = new TVelProgress(this);
-        panel->setObjectName(QStringLiteral("Panel_Wynik"));
-        panel->hide();
+        CreateTitleBar();
+        CreateResultPanel();
         FinishCreation();
     }
-    bool RecordsResultAtOnce() const override { return m_recordsAtOnce; }
-
-private:
-    bool m_recordsAtOnce;
+    bool LoadFile(const QString &) override { return true; }
 };
 
 // Every opening made through OpenExercise, and optionally a screen shown for it.

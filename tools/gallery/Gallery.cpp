@@ -1,5 +1,7 @@
 #include "Gallery.h"
 
+#include "runtime/uFrmNawigacja.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEnterEvent>
@@ -82,4 +84,24 @@ QImage Gallery::Sheet(const QVector<QPair<QString, QImage>> &items, int columns,
         p.drawImage(QPoint(x, y + label), items[i].second);
     }
     return sheet;
+}
+
+GalleryHost::GalleryHost()
+{
+    if (!frmNawigacja) {
+        m_own = std::make_unique<TfrmNawigacja>(nullptr, false);
+        m_own->SetRandom([](int) { return 0; }); // the same pictures from build to build
+        frmNawigacja = m_own.get();
+    }
+}
+
+GalleryHost::~GalleryHost()
+{
+    if (m_own)
+        frmNawigacja = nullptr;
+}
+
+TfrmNawigacja &GalleryHost::operator*() const
+{
+    return *frmNawigacja;
 }

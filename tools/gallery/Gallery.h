@@ -19,8 +19,10 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
+class TfrmNawigacja;
 
 class Gallery
 {
@@ -49,6 +51,20 @@ public:
 
 private:
     QVector<Page> m_pages;
+};
+
+// The exercise host for a page's screen (title bar, navigation bar, mark pictures): the
+// program's when there is one, else one of its own for the page's lifetime.
+class GalleryHost
+{
+public:
+    GalleryHost();
+    ~GalleryHost();
+    TfrmNawigacja &operator*() const;
+    TfrmNawigacja *operator->() const { return &**this; }
+
+private:
+    std::unique_ptr<TfrmNawigacja> m_own;
 };
 
 void RegisterGalleryPages_skin(Gallery &gallery);

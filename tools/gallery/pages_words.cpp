@@ -17,38 +17,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A host for the screen's title bar, navigation bar and mark pictures, unless the program
-// already has one.
-struct HostForPage
-{
-    HostForPage()
-    {
-        if (!frmNawigacja) {
-            own = std::make_unique<TfrmNawigacja>(nullptr, false);
-            frmNawigacja = own.get();
-        }
-    }
-    ~HostForPage()
-    {
-        if (own)
-            frmNawigacja = nullptr;
-    }
-    std::unique_ptr<TfrmNawigacja> own;
-};
-
 enum class Stage { Open, Scored, RightAnswers };
 
 // Opens file of Dane in a fixed order (so the pictures stay the same from build to build),
 // marks answers, and takes the sheet to stage.
 QImage TestPage(const QString &file, Stage stage, bool oneWrong, int scrollTo = 0)
 {
-    HostForPage host;
-    TfrmTest screen;
+    GalleryHost host;
+    TfrmTest screen(*host);
     screen.setAttribute(Qt::WA_DeleteOnClose, false);
     screen.SetRandomPick([](int) { return 0; });
     screen.Reset();
     screen.LoadFile(Utils::ProgramPath(u"\\Dane\\"_s + file));
-    frmNawigacja->RegisterExerciseScreen(&screen, TfrmNawigacja::ExerciseButtons);
+    host->RegisterExerciseScreen(&screen, TfrmNawigacja::ExerciseButtons);
     screen.LayOutOnce();
     Gallery::Grab(&screen);
 

@@ -1,0 +1,217 @@
+// The contract every exercise screen keeps with the host, one row per kind that has a screen:
+// its name, Escape as the back button, F1 as its help page, closing, recording its score
+// exactly once (at once, or when the learner leaves), and a restore after minimising that
+// keeps what the learner sees. Each new screen adds its row to kindRows().
+
+#include "ExerciseFixture.h"
+
+#include "exercises/words/uFrmTest.h"
+#include "media/uMedia.h"
+#include "reference/uFrmPomoc.h"
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+using namespace ExerciseTests;
+
+namespace {
+
+struct KindRow
+{
+    int Kind;
+    QString File;                  // name in Dane
+    QByteArray Bytes;              // a small, sound exercise of the kind
+    QStringList Media;             // recordings it names, made empty under Media\<folder>
+    // Takes the opened screen to a shown score, as a learner would; empty for kinds that
+    // carry no score.
+    std::function<void(TExerciseScreen &)> ShowScore;
+};
+
+QByteArray Envelope(int kind, const QByteArray &media, const QByteArray &body)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><cwiczenie><config><typ_cw>" + QByteArray::number(kind) +
+           "</typ_cw><grupa>1</grupa><poziom>1</poziom><multimedia>" + media +
+           "</multimedia><param1>1</param1></config><body>" + body + "</body></cwiczenie>";
+}
+
+void Click(TExerciseScreen &screen, const QString &name)
+{
+    auto *button = screen.findChild<QAbstractButton *>(name);
+    QVERIFY2(button, qPrintable(name));
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+}
+
+QList<KindRow> kindRows()
+{
+    return {
+        {3, u"quiz.xml"_s,
+         Envelope(3, "quiz.mp3",
+                  "<polecenie id=\"1\">Listen and choose.</polecenie><grupy><grupa id=\"1\"><naglowek>Where?"
+                  "</naglowek><odpowiedz id=\"1\">Here</odpowiedz><odpowiedz id=\"2\">There</odpowiedz>"
+                  "<poprawne>1</poprawne></grupa></grupy>"),
+         {u"quiz.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }},
+    };
+}
+
+TfrmPomoc *OpenHelpWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *help = qobject_cast<TfrmPomoc *>(w))
+            return help;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class ExerciseContract : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TExerciseFixture> world;
+    std::unique_ptr<TfrmMedia> media;
+    KindRow row;
+
+    TExerciseScreen *open()
+    {
+        QFETCH(int, kind);
+        for (const KindRow &r : kindRows()) {
+            if (r.Kind == kind)
+                row = r;
+        }
+        const Course::TKindInfo *info = Course::KindInfo(kind);
+        const QString folder = world->dir.path() + u"/Media/"_s + QString::fromUtf16(info->MediaFolder);
+        QDir().mkpath(folder);
+        for (const QString &name : row.Media) {
+            QFile f(folder + u'/' + name);
+            if (f.open(QIODevice::WriteOnly))
+                f.write("ID3");
+        }
+        const QString path = world->WriteExercise(row.File, row.Bytes, kind);
+        return world->Open(kind, path);
+    }
+
+private slots:
+    void initTestCase() { TExerciseFixture::LoadSkin(); }
+    void init()
+    {
+        world = std::make_unique<TExerciseFixture>();
+        media = std::make_unique<TfrmMedia>();
+        frmMedia = media.get();
+    }
+    void cleanup()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<TfrmPomoc *>(w))
+                delete w;
+        }
+        world.reset();
+        frmMedia = nullptr;
+        media.reset();
+    }
+
+    void contract_data()
+    {
+        QTest::addColumn<int>("kind");
+        for (const KindRow &r : kindRows())
+            QTest::addRow("%s", qPrintable(QString::fromUtf16(Course::KindInfo(r.Kind)->ScreenName))) << r.Kind;
+    }
+
+    // Opening: the object name and button set of the table, registered once, no error.
+    void contract()
+    {
+        QPointer<TExerciseScreen> screen = open();
+        QVERIFY(screen);
+        const Course::TKindInfo &info = *Course::KindInfo(row.Kind);
+        QCOMPARE(screen->objectName(), QString::fromUtf16(info.ScreenName));
+        QCOMPARE(world->Host.Registrations, 1);
+        QCOMPARE(world->Host.LastButtonSet, info.ButtonSet);
+        QVERIFY2(world->Errors.isEmpty(), qPrintable(world->Errors.join(u'\n')));
+        QVERIFY(screen->isVisible());
+        QVERIFY(!screen->HasShownResult());
+
+        // F1: the kind's own help page, or nothing.
+        QTest::keyClick(screen, Qt::Key_F1);
+        TfrmPomoc *help = OpenHelpWindow();
+        if (QString::fromUtf16(info.HelpPage).isEmpty()) {
+            QVERIFY(!help);
+        } else {
+            QVERIFY(help);
+            QVERIFY2(help->CurrentPage().endsWith(QString::fromUtf16(info.HelpPage)), qPrintable(help->CurrentPage()));
+            delete help;
+        }
+
+        // Escape without a back button leaves the screen where it is.
+        QPointer<QWidget> back = screen->findChild<QWidget *>(u"btn_nawigacja_wroc"_s);
+        QVERIFY(back);
+        back->setEnabled(false);
+        QTest::keyClick(screen, Qt::Key_Escape);
+        QVERIFY(screen->isVisible());
+        QCOMPARE(world->Host.BackClicks, 0);
+        back->setEnabled(true);
+
+        // The score shown is recorded exactly once: at once, or when the learner leaves.
+        if (row.ShowScore) {
+            row.ShowScore(*screen);
+            QVERIFY(screen->HasShownResult());
+            QCOMPARE(world->Host.ScoresRecorded, info.RecordsAtOnce ? 1 : 0);
+        }
+
+        // Escape is the back button: the screen closes, frees its navigation buttons and
+        // closes the media window.
+        if (!row.Media.isEmpty()) {
+            Click(*screen, u"btnMedia"_s);
+            QVERIFY(media->isVisible());
+        }
+        QTest::keyClick(screen, Qt::Key_Escape);
+        QCOMPARE(world->Host.BackClicks, 1);
+        QTRY_VERIFY(!screen);
+        QTRY_VERIFY(!back);
+        QVERIFY(!media->isVisible());
+        QCOMPARE(world->Host.ScoresRecorded, row.ShowScore ? 1 : 0);
+        const TExerciseFixture::Record record = world->ReadRecord(row.File, row.Kind);
+        QCOMPARE(record.Found, bool(row.ShowScore));
+    }
+
+    void restoreKeepsTheCheckedState_data() { contract_data(); }
+    // A restored screen looks as it did: the "again" face stays on the check button.
+    void restoreKeepsTheCheckedState()
+    {
+        TExerciseScreen *screen = open();
+        QVERIFY(screen);
+        auto *check = screen->findChild<TVelResButton *>(u"btnSpr"_s);
+        if (!check || !row.ShowScore)
+            QSKIP("this kind has no check button");
+        row.ShowScore(*screen);
+        const QImage again = check->Glyph();
+        const QString caption = check->Caption();
+        QCOMPARE(check->Tag(), 1);
+        screen->showMinimized();
+        QApplication::processEvents();
+        screen->showNormal();
+        QApplication::processEvents();
+        QCOMPARE(check->Tag(), 1);
+        QCOMPARE(check->Caption(), caption);
+        QCOMPARE(check->Glyph(), again);
+        QCOMPARE(check->Glyph(), SkinPictureOrNull(CurrentSkin().Handle, u"IMG_JeszczeRaz"_s));
+        QVERIFY(world->Host.TitleBarSetups >= 2);
+    }
+
+    // Every kind with a screen is in the dispatch, with a row here.
+    void everyKindOfTheTableIsDispatched()
+    {
+        QList<int> dispatched;
+        for (const TExerciseOpener &opener : ExerciseOpeners())
+            dispatched << opener.Kind;
+        QList<int> tested;
+        for (const KindRow &r : kindRows())
+            tested << r.Kind;
+        QCOMPARE(tested, dispatched);
+        for (int kind : dispatched)
+            QVERIFY(Course::KindInfo(kind));
+    }
+};
+
+QTEST_MAIN(ExerciseContract)
+#include "tst_exercise_contract.moc"
