@@ -1,5 +1,7 @@
 #include "exercises/RegisterExercises.h"
 
+#include "exercises/dialogues/uFrmDialogi_Prez.h"
+#include "exercises/dialogues/uFrmDialogi_Ukl.h"
 #include "exercises/frame/OpenExercise.h"
 #include "exercises/words/uFrmTest.h"
 
@@ -19,5 +21,7 @@ QList<TExerciseOpener> ExerciseOpeners()
 {
     return {
         Opener<TfrmTest>(),
+        Opener<TfrmDialogi_Prez>(),
+        Opener<TfrmDialogi_Ukl>(),
     };
 }
