@@ -74,3 +74,4 @@ void RegisterGalleryPages_app(Gallery &gallery);
 void RegisterGalleryPages_media(Gallery &gallery);
 void RegisterGalleryPages_reference(Gallery &gallery);
 void RegisterGalleryPages_words(Gallery &gallery);
+void RegisterGalleryPages_dialogues(Gallery &gallery);

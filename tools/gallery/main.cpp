@@ -77,6 +77,9 @@ int main(int argc, char **argv)
 #ifdef AUDIVOX_GALLERY_words
     RegisterGalleryPages_words(gallery);
 #endif
+#ifdef AUDIVOX_GALLERY_dialogues
+    RegisterGalleryPages_dialogues(gallery);
+#endif
 
     QDir().mkpath(out);
     const QStringList wanted = parser.positionalArguments();
