@@ -71,7 +71,7 @@ QStringList RequiredPictures()
           << u"img_pr"_s;
     for (int level = 1; level <= 4; ++level)
         names << u"img_poz%1"_s.arg(level);
-    for (int kind : {1, 3, 4, 7, 8, 11, 14, 18, 21, 22, 24, 31, 50, 52})
+    for (int kind : {1, 3, 4, 7, 8, 11, 14, 18, 21, 22, 24, 26, 31, 50, 52})
         names << u"Typ_%1"_s.arg(kind);
     names << u"Typ_101_1"_s << u"Typ_101_2"_s << u"Typ_102"_s << u"Typ_103"_s;
     // The dialogue screens' speakers, microphone and the learner's recordings.

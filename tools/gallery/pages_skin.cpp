@@ -538,7 +538,7 @@ QImage IconsPage()
                          u"IMG_Drukuj"_s,    u"IMG_Mikrofon1"_s,  u"IMG_Mikrofon2"_s, u"IMG_Analizator"_s, u"IMG_Close_N"_s,
                          u"IMG_Close_H"_s,   u"IMG_Close_D"_s,    u"IMG_Min_N"_s,     u"IMG_Min_H"_s,     u"IMG_Min_D"_s,
                          u"MSG_ICON_ERROR"_s, u"MSG_ICON_QUESTION"_s, u"MSG_ICON_INFORMATION"_s, u"MSG_ICON_EXCLAMATION"_s};
-    for (int kind : {0, 1, 3, 4, 7, 8, 11, 14, 18, 21, 22, 24, 31, 50, 52})
+    for (int kind : {0, 1, 3, 4, 7, 8, 11, 14, 18, 21, 22, 24, 26, 31, 50, 52})
         names << u"Typ_%1"_s.arg(kind);
     names << u"Typ_101_1"_s << u"Typ_101_2"_s << u"Typ_102"_s << u"Typ_103"_s << u"IMG_Books"_s << u"IMG_Plus"_s
           << u"IMG_Minus"_s << u"img_poz1"_s << u"img_poz2"_s << u"img_poz3"_s << u"img_poz4"_s << u"ZESZYT_OK"_s
