@@ -133,6 +133,8 @@ void PaintAll(Output &out)
     PaintHostPictures(out);
     PaintSelectionPictures(out);
     PaintSmallControls(out);
+    PaintSentencePictures(out);
+    PaintTiles(out);
     PaintDialoguePictures(out);
 }
 
