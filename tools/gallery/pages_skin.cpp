@@ -549,11 +549,14 @@ QImage IconsPage()
                          u"IMG_Drukuj"_s,    u"IMG_Mikrofon1"_s,  u"IMG_Mikrofon2"_s, u"IMG_Analizator"_s, u"IMG_Close_N"_s,
                          u"IMG_Close_H"_s,   u"IMG_Close_D"_s,    u"IMG_Min_N"_s,     u"IMG_Min_H"_s,     u"IMG_Min_D"_s,
                          u"MSG_ICON_ERROR"_s, u"MSG_ICON_QUESTION"_s, u"MSG_ICON_INFORMATION"_s, u"MSG_ICON_EXCLAMATION"_s};
-    for (int kind : {0, 1, 3, 4, 7, 8, 11, 14, 18, 21, 22, 24, 31, 41, 42, 44, 48, 50, 52})
+    for (int kind : {0, 1, 3, 4, 7, 8, 11, 14, 18, 21, 22, 24, 26, 31, 41, 42, 44, 48, 50, 52})
         names << u"Typ_%1"_s.arg(kind);
     names << u"Typ_101_1"_s << u"Typ_101_2"_s << u"Typ_102"_s << u"Typ_103"_s << u"IMG_Books"_s << u"IMG_Plus"_s
           << u"IMG_Minus"_s << u"img_poz1"_s << u"img_poz2"_s << u"img_poz3"_s << u"img_poz4"_s << u"ZESZYT_OK"_s
           << u"ZESZYT_BAD"_s << u"ZESZYT_XFA"_s << u"CHECK_ON"_s << u"RADIO_ON"_s << u"TICK_ON"_s;
+    for (int speaker = 1; speaker <= 5; ++speaker)
+        names << u"IMG_Osoba_%1"_s.arg(speaker);
+    names << u"IMG_Osoba_X"_s << u"IMG_Mic"_s << u"IMG_Mic_Stop"_s << u"IMG_Chlopek"_s << u"IMG_Chlopek_A"_s;
     return PicturesSheet(names, 10, u"Icons of the host, the table of contents and the controls"_s);
 }
 

@@ -62,5 +62,6 @@ void PaintSelectionPictures(Output &out);
 void PaintSmallControls(Output &out);
 void PaintSentencePictures(Output &out);
 void PaintTiles(Output &out);
+void PaintDialoguePictures(Output &out);
 
 } // namespace SkinPainter

@@ -362,6 +362,13 @@ void PaintSelection(Output &out)
         p.drawLine(QPointF(14, 8), QPointF(17, 8));
         p.drawLine(QPointF(7, 16), QPointF(10, 16));
     });
+    KindIcon(out, QStringLiteral("Typ_26"), c1, [](QPainter &p) {
+        // An open page of dialogue lines, for the reading view.
+        for (int i = 0; i < 3; ++i) {
+            p.drawPoint(QPointF(6.5, 7.5 + i * 4.5));
+            p.drawLine(QPointF(9.5, 7.5 + i * 4.5), QPointF(i == 2 ? 14 : 17.5, 7.5 + i * 4.5));
+        }
+    });
     KindIcon(out, QStringLiteral("Typ_31"), c3, [](QPainter &p) {
         Tick(p, QRectF(3, 3, 11, 11), 1.6);
         Cross(p, QRectF(10, 10, 11, 11), 1.6);
