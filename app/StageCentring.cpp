@@ -6,7 +6,9 @@
 #include <QEvent>
 #include <QWidget>
 
-TStageCentring::TStageCentring(QObject *parent) : QObject(parent) {}
+TStageCentring::TStageCentring(QObject *parent) : QObject(parent)
+{
+}
 
 TStageCentring::~TStageCentring() = default;
 

@@ -51,10 +51,8 @@ void setCaption(QWidget *form, const QString &name, const QString &caption)
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent, Learner::TLearnerSession *session)
-    : QWidget(parent),
-      m_ownSession(session ? nullptr : std::make_unique<Learner::TLearnerSession>()),
-      m_session(session ? session : m_ownSession.get()),
-      LoggedInUser(m_session->User),
+    : QWidget(parent), m_ownSession(session ? nullptr : std::make_unique<Learner::TLearnerSession>()),
+      m_session(session ? session : m_ownSession.get()), LoggedInUser(m_session->User),
       Settings(m_session->Settings)
 {
     setObjectName(u"frmMain"_s);

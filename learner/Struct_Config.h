@@ -45,10 +45,10 @@ QByteArray DefaultSettingsFileContent();
 bool CreateDefaultSettingsFile(const QString &usersFolder, int id, QString *error = nullptr);
 
 enum class SettingsFileState {
-    Read,     // the file was read into the settings
-    Missing,  // no file: a default one was created
-    Damaged,  // not readable: kept beside under a new name, a default one was created
-    Failed    // a default file could not be written
+    Read,    // the file was read into the settings
+    Missing, // no file: a default one was created
+    Damaged, // not readable: kept beside under a new name, a default one was created
+    Failed   // a default file could not be written
 };
 
 struct SettingsLoadResult
@@ -66,7 +66,8 @@ struct SettingsLoadResult
 // values of the one logged in before. Reports through Utils::ShowSystemError.
 // The caller compares InterfaceLanguage before and after to switch the language.
 // A damaged file is kept aside under a name dated today.
-SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerSettings &settings, const QDate &today);
+SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerSettings &settings,
+                                    const QDate &today);
 
 // Writes the fields into the existing elements of the file (id 6 always 3, other ids
 // untouched, nothing added), atomically. False with error when the file cannot be read

@@ -85,9 +85,11 @@ TfrmMedia::TfrmMedia(QWidget *parent)
     setWindowTitle(Utils::ProductCaption());
 
     // The backgrounds are drawn when the window first shows them.
-    IMG_Tlo = new Utils::TDeferredPictureLabel(this, {360, 363}, [] { return MediaPictures::Background(true); });
+    IMG_Tlo =
+        new Utils::TDeferredPictureLabel(this, {360, 363}, [] { return MediaPictures::Background(true); });
     IMG_Tlo->setObjectName(QStringLiteral("IMG_Tlo"));
-    IMG_Tlo2 = new Utils::TDeferredPictureLabel(this, {360, 74}, [] { return MediaPictures::Background(false); });
+    IMG_Tlo2 =
+        new Utils::TDeferredPictureLabel(this, {360, 74}, [] { return MediaPictures::Background(false); });
     IMG_Tlo2->setObjectName(QStringLiteral("IMG_Tlo2"));
 
     DisplayArea_MPG = new QWidget(this);
@@ -119,7 +121,8 @@ TfrmMedia::TfrmMedia(QWidget *parent)
         watched->installEventFilter(this);
 
     for (int m = 1; m <= MaxSpeakerMarks; ++m) {
-        QLabel *mark = new Utils::TDeferredPictureLabel(this, {30, 14}, [m] { return MediaPictures::SpeakerMark(m); });
+        QLabel *mark =
+            new Utils::TDeferredPictureLabel(this, {30, 14}, [m] { return MediaPictures::SpeakerMark(m); });
         mark->setObjectName(QStringLiteral("osoba_%1").arg(m));
         mark->setCursor(Qt::PointingHandCursor);
         mark->installEventFilter(this);

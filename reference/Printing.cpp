@@ -11,11 +11,11 @@
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTextBlock>
-#include <QUrl>
 #include <QStandardPaths>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QUrl>
 
 #include <memory>
 
@@ -87,10 +87,12 @@ std::unique_ptr<QTextDocument> PrintCopy(const QTextDocument &document)
     return copy;
 }
 
-SystemPrintService::SystemPrintService(QString pdfFolder) : PdfFolder(std::move(pdfFolder)) {}
+SystemPrintService::SystemPrintService(QString pdfFolder) : PdfFolder(std::move(pdfFolder))
+{
+}
 
-PrintOutcome SystemPrintService::PrintToPdf(QTextDocument &document, const QString &file, int fromPage, int toPage,
-                                            double marginMm)
+PrintOutcome SystemPrintService::PrintToPdf(QTextDocument &document, const QString &file, int fromPage,
+                                            int toPage, double marginMm)
 {
     PrintOutcome outcome;
     QDir().mkpath(QFileInfo(file).absolutePath());
@@ -111,8 +113,8 @@ PrintOutcome SystemPrintService::PrintToPdf(QTextDocument &document, const QStri
     return outcome;
 }
 
-PrintOutcome SystemPrintService::Print(QTextDocument &document, const QString &title, int fromPage, int toPage,
-                                       double marginMm)
+PrintOutcome SystemPrintService::Print(QTextDocument &document, const QString &title, int fromPage,
+                                       int toPage, double marginMm)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (!info.isNull()) {
@@ -131,7 +133,8 @@ PrintOutcome SystemPrintService::Print(QTextDocument &document, const QString &t
     const QString stamp = QDateTime::currentDateTime().toString(u"yyyy-MM-dd HH-mm-ss"_s);
     QString file = QDir(folder).filePath(SafeFileName(title) + u' ' + stamp + u".pdf"_s);
     for (int n = 2; QFileInfo::exists(file); ++n)
-        file = QDir(folder).filePath(SafeFileName(title) + u' ' + stamp + u" (" + QString::number(n) + u").pdf");
+        file =
+            QDir(folder).filePath(SafeFileName(title) + u' ' + stamp + u" (" + QString::number(n) + u").pdf");
     return PrintToPdf(document, file, fromPage, toPage, marginMm);
 }
 
@@ -154,8 +157,8 @@ void ReportPrintOutcome(const PrintOutcome &outcome)
     const QString information = Utils::GetInterfaceText(59);
     const QString caption = information.isEmpty() ? u"Informacja"_s : information;
     if (outcome.Printed)
-        ShowSkinnedMessage(u"Nie znaleziono drukarki, więc strona została zapisana jako dokument PDF:\n"_s
-                               + QDir::toNativeSeparators(outcome.PdfFile),
+        ShowSkinnedMessage(u"Nie znaleziono drukarki, więc strona została zapisana jako dokument PDF:\n"_s +
+                               QDir::toNativeSeparators(outcome.PdfFile),
                            caption, smInformation);
     else
         ShowSkinnedMessage(u"Nie udało się wydrukować strony. "_s + outcome.Error, caption, smInformation);

@@ -438,9 +438,9 @@ QList<int> TSearchIndex::Search(const QString &text, bool letterMode, const Sear
             ++entry;
         const qsizetype end = entry + 1 < count ? TranslationStarts[entry + 1] - 1 : Translations.size() - 1;
         // "Tylko całe wyrazy" holds for translations too: "dom" finds "dom", not "niedomagać".
-        const bool whole = !options.WholeWords
-            || (!LetterBefore(Translations, at, TranslationStarts[entry])
-                && !LetterAt(Translations, at + needle.size(), end));
+        const bool whole =
+            !options.WholeWords || (!LetterBefore(Translations, at, TranslationStarts[entry]) &&
+                                    !LetterAt(Translations, at + needle.size(), end));
         if (at + needle.size() <= end && whole) {
             takeHeadsBefore(entry);
             if (h < heads.size() && heads[h] == entry)

@@ -12,8 +12,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -78,8 +78,8 @@ bool TPrinterHTML::LoadFromFile(const QString &path)
 bool TPrinterHTML::Print(int fromPage, int toPage)
 {
     const QString title = Title.isEmpty() ? Utils::ProductCaption() : Title;
-    const Reference::PrintOutcome outcome =
-        Reference::PrintService().Print(*Doc, title, std::max(1, fromPage), std::max(1, toPage), PrintMarginMm);
+    const Reference::PrintOutcome outcome = Reference::PrintService().Print(
+        *Doc, title, std::max(1, fromPage), std::max(1, toPage), PrintMarginMm);
     Reference::ReportPrintOutcome(outcome);
     return outcome.Printed;
 }
@@ -110,7 +110,8 @@ struct TfrmPomoc::Controls
     TVelResButton *btnSpis = nullptr;
 };
 
-TfrmPomoc::TfrmPomoc(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ui(std::make_unique<Controls>())
+TfrmPomoc::TfrmPomoc(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ui(std::make_unique<Controls>())
 {
     setObjectName(u"frmPomoc"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -316,8 +317,9 @@ void TfrmPomoc::btnSpisClick()
 void TfrmPomoc::btnDrukujClick()
 {
     const QString title = QFileInfo(ShownPage).completeBaseName();
-    const Reference::PrintOutcome outcome = Reference::PrintService().Print(
-        *ui->HTML->document(), Utils::ProductCaption() + u" - "_s + title, 1, HelpPrintLastPage, PrintMarginMm);
+    const Reference::PrintOutcome outcome =
+        Reference::PrintService().Print(*ui->HTML->document(), Utils::ProductCaption() + u" - "_s + title, 1,
+                                        HelpPrintLastPage, PrintMarginMm);
     Reference::ReportPrintOutcome(outcome);
 }
 
@@ -345,7 +347,8 @@ void TfrmPomoc::keyPressEvent(QKeyEvent *event)
         btnBelkaWrocClick();
         return;
     }
-    if (event->key() == Qt::Key_Backspace || (event->key() == Qt::Key_Left && event->modifiers() & Qt::AltModifier)) {
+    if (event->key() == Qt::Key_Backspace ||
+        (event->key() == Qt::Key_Left && event->modifiers() & Qt::AltModifier)) {
         btnWrocClick();
         return;
     }

@@ -104,8 +104,8 @@ QList<TSlownikRun> LayoutResultList(const QList<TDane> &list, int first, const Q
     return runs;
 }
 
-int ResultListScrollMax(const QList<TDane> &list, const QFontMetrics &plain, const QFontMetrics &italic, int width,
-                        int height)
+int ResultListScrollMax(const QList<TDane> &list, const QFontMetrics &plain, const QFontMetrics &italic,
+                        int width, int height)
 {
     // As many entries from the end as fit whole (at most 8): the last one can always be reached.
     const int n = int(list.size());
@@ -201,7 +201,8 @@ TfrmSlownik::TfrmSlownik(QWidget *parent, Utils::IProgress *progress)
     frame(u"VelGroupFrame3"_s, QRect(344, 48, 192, 118));
 
     // The emblem is drawn when the window is first shown.
-    ui->Image1 = new Utils::TDeferredPictureLabel(this, {110, 96}, [] { return Reference::DictionaryEmblem().toImage(); });
+    ui->Image1 = new Utils::TDeferredPictureLabel(this, {110, 96},
+                                                  [] { return Reference::DictionaryEmblem().toImage(); });
     ui->Image1->setObjectName(u"Image1"_s);
     ui->Image1->move(24, 63);
 
@@ -394,7 +395,8 @@ int TfrmSlownik::SearchDictionary(const QString &text, bool letterMode)
 
 QString TfrmSlownik::NormaliseLookupWord(const QString &word)
 {
-    return Reference::NormaliseLookupWord(word, [this](const QString &s) { return SearchDictionary(s, false) > 0; });
+    return Reference::NormaliseLookupWord(
+        word, [this](const QString &s) { return SearchDictionary(s, false) > 0; });
 }
 
 void TfrmSlownik::btnSzukajClick()

@@ -106,5 +106,5 @@ struct TSlownikRun
 QList<TSlownikRun> LayoutResultList(const QList<TDane> &list, int first, const QFontMetrics &plain,
                                     const QFontMetrics &italic, int width, int height);
 // The last scroll position: the one that shows the last entry whole (at most 8 entries shown).
-int ResultListScrollMax(const QList<TDane> &list, const QFontMetrics &plain, const QFontMetrics &italic, int width,
-                        int height);
+int ResultListScrollMax(const QList<TDane> &list, const QFontMetrics &plain, const QFontMetrics &italic,
+                        int width, int height);

@@ -2,8 +2,8 @@
 
 #include "course/Catalogue.h"
 #include "course/ExerciseKind.h"
-#include "reference/uFrmPomoc.h"
 #include "exercises/frame/ExerciseScreen.h"
+#include "reference/uFrmPomoc.h"
 #include "runtime/uFrmNawigacja.h"
 #include "skin/AALabel.h"
 #include "skin/ALScrollBar.h"
@@ -89,7 +89,8 @@ public:
     // A background picture stretched to one row, scaled once.
     const QPixmap &Stretched(const QString &name, const QSize &size)
     {
-        const QString key = name + u'@' + QString::number(size.width()) + u'x' + QString::number(size.height());
+        const QString key =
+            name + u'@' + QString::number(size.width()) + u'x' + QString::number(size.height());
         auto it = m_pictures.find(key);
         if (it == m_pictures.end()) {
             QPixmap source = Get(name);
@@ -164,7 +165,8 @@ void drawRow(QPainter &painter, const TElement &node, const QRect &rect, bool ho
     painter.fillRect(QRect(0, y, rect.width(), rect.height()), QColor(145, 145, 145));
 
     if (node.NodeType == Course::NodeType::RootOrGroup) {
-        painter.drawPixmap(0, y, rowPictures().Stretched(hot ? u"Tabka_Hover"_s : u"Tabka_UP"_s, QSize(798, 24)));
+        painter.drawPixmap(0, y,
+                           rowPictures().Stretched(hot ? u"Tabka_Hover"_s : u"Tabka_UP"_s, QSize(798, 24)));
         drawPicture(painter, 24, y + 1, u"IMG_Books"_s);
         painter.setFont(rowFont(15));
         painter.setPen(QColor(6, 54, 99));
@@ -195,7 +197,8 @@ void drawRow(QPainter &painter, const TElement &node, const QRect &rect, bool ho
             drawPicture(painter, 780, y + 10, node.Expanded ? u"IMG_Minus"_s : u"IMG_Plus"_s);
             for (int g = 0; g < k; ++g) {
                 const TElement &child = *node.Children.at(g);
-                drawPicture(painter, 780 - 29 * k + 29 * g, y + 2, kindIconName(child.Kind, child.PictureVariant));
+                drawPicture(painter, 780 - 29 * k + 29 * g, y + 2,
+                            kindIconName(child.Kind, child.PictureVariant));
             }
         }
     }
@@ -225,9 +228,10 @@ void RegisterExerciseOpener(int kind, ExerciseOpener opener)
 void RegisterExerciseOpeners(const QList<TExerciseOpener> &openers, IExerciseHost &host)
 {
     for (const TExerciseOpener &opener : openers) {
-        RegisterExerciseOpener(opener.Kind, [open = opener.Open, &host](const QString &path, const QString &marks) {
-            open(path, marks, host);
-        });
+        RegisterExerciseOpener(opener.Kind,
+                               [open = opener.Open, &host](const QString &path, const QString &marks) {
+                                   open(path, marks, host);
+                               });
     }
 }
 
@@ -296,7 +300,8 @@ TfrmWyborCwiczenia::~TfrmWyborCwiczenia()
 
 void TfrmWyborCwiczenia::CreateComponents()
 {
-    m_background = new Utils::TDeferredPictureLabel(this, Utils::ProgramPath(u"\\Gfx\\wyborcwiczenia_tlo.bmp"_s));
+    m_background =
+        new Utils::TDeferredPictureLabel(this, Utils::ProgramPath(u"\\Gfx\\wyborcwiczenia_tlo.bmp"_s));
     m_background->setObjectName(u"IMG_Tlo"_s);
     m_background->setGeometry(0, 50, 1024, 718);
 
@@ -548,7 +553,8 @@ QString TfrmWyborCwiczenia::RepetitionHint(const TElement &node)
         QString hint;
         for (const TElement *item : node.Children) {
             if (isScheduled(item->RepeatDate))
-                hint += u" <BR> <B> "_s + displayTitle(*item) + u" </B> - "_s + reversedDate(item->RepeatDate);
+                hint +=
+                    u" <BR> <B> "_s + displayTitle(*item) + u" </B> - "_s + reversedDate(item->RepeatDate);
         }
         return hint.mid(6);
     }

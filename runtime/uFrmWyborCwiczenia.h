@@ -65,7 +65,7 @@ public:
     // Shows the list of the mode and hides the other one.
     void SetSelectionMode(int mode);
 
-    TVelListBox *ExerciseList() const { return m_exerciseList; }   // DrzewoLista_Cwiczenia
+    TVelListBox *ExerciseList() const { return m_exerciseList; }     // DrzewoLista_Cwiczenia
     TVelListBox *RepetitionList() const { return m_repetitionList; } // DrzewoLista_Powtorki
     TVelListBox *CurrentList() const;
     TALScrollBar *ScrollBar() const { return m_scrollBar; }

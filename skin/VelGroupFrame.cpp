@@ -7,7 +7,9 @@ using namespace Qt::StringLiterals;
 void PaintNinePieceFrame(QPainter &painter, SkinHandle skin, int set, int c, const QRect &rect)
 {
     const QString prefix = u"RAMKA"_s + QString::number(set) + u'_';
-    auto piece = [&](int n) { return SkinPictureOrNull(skin, prefix + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'))); };
+    auto piece = [&](int n) {
+        return SkinPictureOrNull(skin, prefix + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')));
+    };
     const int X = rect.x(), Y = rect.y(), W = rect.width(), H = rect.height();
     auto at = [&](int n, int x, int y) {
         const QImage p = piece(n);

@@ -17,7 +17,6 @@ int TScore::Percent() const
     return ScorePercent(Good, Total()).value_or(0);
 }
 
-
 QString AnswerHint(const QString &learnerAnswer)
 {
     // One builder for every screen (AnswerHint.h): the learner's text never acts as markup.

@@ -2,14 +2,14 @@
 // frame, the start sound, logout and a new login, the language switch and the exit question.
 
 #include "CaptionCheck.h"
+#include "app/StartUp.h"
 #include "app/uMain.h"
 #include "app/uPodklad.h"
 #include "course/Catalogue.h"
 #include "learner/TUser.h"
-#include "app/StartUp.h"
 #include "learner/uLogowanie.h"
-#include "reference/uFrmPomoc.h"
 #include "media/SoundService.h"
+#include "reference/uFrmPomoc.h"
 #include "runtime/uFrmNawigacja.h"
 #include "runtime/uFrmWyborCwiczenia.h"
 #include "skin/AALabel.h"
@@ -45,9 +45,9 @@ QByteArray definitions()
 {
     QByteArray hints;
     const QList<std::pair<int, const char *>> texts = {
-        {25, "Ustawienia"}, {26, "Słownik"}, {27, "Pomoc"},     {28, "Nauka"},   {29, "Zalogowany:"},
-        {33, "Pytanie"},    {34, "Zakończyć?"},
-        {59, "Informacja"}, {78, "Wylogować?"}, {87, "Powtórki"}, {108, "Brak powtórek"}, {112, "Wyloguj"},
+        {25, "Ustawienia"},  {26, "Słownik"},  {27, "Pomoc"},          {28, "Nauka"},
+        {29, "Zalogowany:"}, {33, "Pytanie"},  {34, "Zakończyć?"},     {59, "Informacja"},
+        {78, "Wylogować?"},  {87, "Powtórki"}, {108, "Brak powtórek"}, {112, "Wyloguj"},
     };
     for (const auto &[id, text] : texts) {
         hints += "<hint id=\"" + QByteArray::number(id) + "\"><tlumaczenie id=\"0\">" + text +
@@ -67,7 +67,8 @@ QByteArray exercise(int kind, const char *title)
                       "<nazwa id=\"0\">") +
            title + "</nazwa><nazwa id=\"1\">" + title + "</nazwa><nazwa id=\"2\">" + title +
            "</nazwa><multimedia></multimedia><grupa>1</grupa><poziom>1</poziom><typ_cw>" +
-           QByteArray::number(kind) + "</typ_cw><param1>0</param1><param2>0</param2></config><body/></cwiczenie>\n";
+           QByteArray::number(kind) +
+           "</typ_cw><param1>0</param1><param2>0</param2></config><body/></cwiczenie>\n";
 }
 
 class RecordingSound : public Media::ISoundService
@@ -95,10 +96,7 @@ private:
     int answer = 1;
 
     QWidget *child(const QString &name) { return menu->findChild<QWidget *>(name); }
-    void click(const QString &area)
-    {
-        QTest::mouseClick(child(area), Qt::LeftButton, {}, QPoint(10, 10));
-    }
+    void click(const QString &area) { QTest::mouseClick(child(area), Qt::LeftButton, {}, QPoint(10, 10)); }
 
 private slots:
     void initTestCase()
@@ -113,8 +111,7 @@ private slots:
 
     void init()
     {
-        const QString bundle =
-            qEnvironmentVariable("AUDIVOX_TEST_PROGRAM_DIR") + u'/' + SkinBundleFileName();
+        const QString bundle = qEnvironmentVariable("AUDIVOX_TEST_PROGRAM_DIR") + u'/' + SkinBundleFileName();
         if (!QFileInfo::exists(bundle))
             QSKIP("no skin bundle in the assembled program folder");
         dir = std::make_unique<QTemporaryDir>();
@@ -218,8 +215,9 @@ private slots:
         // frame is a line round them: what it encloses stays as it was (the skin's frame, with
         // its opaque white middle and bands, hid both).
         const auto *caption = menu->findChild<TAALabel *>(u"btnSpisCwiczen"_s);
-        const std::pair<QString, QRect> places[] = {{u"PaintBox1"_s, caption->geometry()},
-                                                    {u"PaintBox3"_s, child(u"PaintBox3"_s)->geometry().adjusted(4, 4, -4, -4)}};
+        const std::pair<QString, QRect> places[] = {
+            {u"PaintBox1"_s, caption->geometry()},
+            {u"PaintBox3"_s, child(u"PaintBox3"_s)->geometry().adjusted(4, 4, -4, -4)}};
         for (const auto &[area, place] : places) {
             const QImage without = menu->grab(place).toImage();
             QApplication::sendEvent(child(area), &enter);

@@ -13,9 +13,9 @@
 #include "learner/uFrmNewUser.h"
 #include "learner/uFrmUstawienia.h"
 #include "learner/uLogowanie.h"
-#include "runtime/uFrmNawigacja.h"
 #include "reference/uFrmPomoc.h"
 #include "reference/uSlownik.h"
+#include "runtime/uFrmNawigacja.h"
 #include "runtime/uFrmWyborCwiczenia.h"
 #include "skin/VelBelka.h"
 #include "skin/VelCheckBox.h"
@@ -89,10 +89,10 @@ TfrmTest *shownTest()
     return nullptr;
 }
 
-#define VERIFY_CAPTIONS(screen)                                                                                        \
-    do {                                                                                                               \
-        const QStringList problems = CaptionCheck::Problems(screen);                                                  \
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u" | "_s)));                                             \
+#define VERIFY_CAPTIONS(screen)                                                                              \
+    do {                                                                                                     \
+        const QStringList problems = CaptionCheck::Problems(screen);                                         \
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u" | "_s)));                                   \
     } while (false)
 
 TVelResButton *button(QWidget *form, const QString &name)
@@ -326,8 +326,9 @@ private slots:
         VERIFY_CAPTIONS(frmWyborCwiczenia);
         Course::TElement *package = nullptr;
         for (Course::TElement *node : frmNawigacja->CatalogueList()) {
-            if (node->NodeType == Course::NodeType::Package && node->ChildCount() >= 2
-                && node->Children.at(0)->Kind == TfrmTest::KindCode && node->Children.at(1)->Kind == TfrmTest::KindCode)
+            if (node->NodeType == Course::NodeType::Package && node->ChildCount() >= 2 &&
+                node->Children.at(0)->Kind == TfrmTest::KindCode &&
+                node->Children.at(1)->Kind == TfrmTest::KindCode)
                 package = node;
         }
         QVERIFY2(package, "the sample course has a package of two tests");

@@ -221,7 +221,8 @@ private slots:
         QVERIFY(Child<QWidget>(screen, u"btnAnalizator"_s)->isHidden());
         // Hidden, the analyser's button still has its action: the turn's recording as the model.
         QStringList analysed;
-        SetVoiceAnalyserHook([&analysed](const QString &model, int) { analysed << QFileInfo(model).fileName(); });
+        SetVoiceAnalyserHook(
+            [&analysed](const QString &model, int) { analysed << QFileInfo(model).fileName(); });
         Child<QAbstractButton>(screen, u"btnAnalizator"_s)->click();
         SetVoiceAnalyserHook(nullptr);
         QCOMPARE(analysed, QStringList{screen->Run().Current()->Recording});

@@ -17,8 +17,8 @@
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
 
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -91,12 +91,16 @@ private slots:
         QVERIFY(dir.isValid());
         Utils::SetProgramFolder(dir.path());
         InstallSkinFonts();
-        const QString bundle = qEnvironmentVariable("AUDIVOX_TEST_PROGRAM_DIR") + QStringLiteral("/resource.rcc");
+        const QString bundle =
+            qEnvironmentVariable("AUDIVOX_TEST_PROGRAM_DIR") + QStringLiteral("/resource.rcc");
         if (QFile::exists(bundle))
             LoadSkinLibrary(bundle);
-        Utils::InterfaceTexts() = {QStringLiteral("59=Informacja"), QStringLiteral("60=Taki profil już istnieje"),
-                                   QStringLiteral("61=Hasło za krótkie"), QStringLiteral("62=Hasła różne"),
-                                   QStringLiteral("75=Złe hasło"), QStringLiteral("76=Usunąć profil?"),
+        Utils::InterfaceTexts() = {QStringLiteral("59=Informacja"),
+                                   QStringLiteral("60=Taki profil już istnieje"),
+                                   QStringLiteral("61=Hasło za krótkie"),
+                                   QStringLiteral("62=Hasła różne"),
+                                   QStringLiteral("75=Złe hasło"),
+                                   QStringLiteral("76=Usunąć profil?"),
                                    QStringLiteral("90=Zdania: pierwsze użycie")};
         SetSkinnedMessageHook([this](const QString &text, const QString &, int kind) {
             messages << Message{text, kind};
@@ -178,7 +182,8 @@ private slots:
         writeProfiles({QStringLiteral("1=Anna=K=0==10")});
         TfrmLogowanie screen;
         QTest::mouseClick(screen.btnStworzProfil, Qt::LeftButton);
-        QCOMPARE(lines(), (QStringList{QStringLiteral("1=Anna=K=0==10"), QStringLiteral("2=Żaneta=K=0==20")}));
+        QCOMPARE(lines(),
+                 (QStringList{QStringLiteral("1=Anna=K=0==10"), QStringLiteral("2=Żaneta=K=0==20")}));
         QCOMPARE(screen.Lista->Count(), 2);
         for (const QString &name : {QStringLiteral("2_stat.xml"), QStringLiteral("2_config.xml"),
                                     QStringLiteral("2_Media_arch"), QStringLiteral("2_Media_temp")})
@@ -269,7 +274,8 @@ private slots:
         QFile::remove(SettingsPath(users(), 1));
         auto *screen = new TfrmLogowanie;
         releaseOnRow(*screen, 0, {200, 30});
-        QCOMPARE(errors, QStringList{QStringLiteral("Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ")});
+        QCOMPARE(errors, QStringList{QStringLiteral(
+                             "Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ")});
         QVERIFY(QFile::exists(SettingsPath(users(), 1)));
     }
 
@@ -312,13 +318,14 @@ private slots:
         QTest::addRow("valid") << QStringLiteral("Ola") << false << QString() << QString() << QString();
         QTest::addRow("duplicate") << QStringLiteral("ANNA") << false << QString() << QString()
                                    << QStringLiteral("Taki profil już istnieje");
-        QTest::addRow("equals") << QStringLiteral("a=b") << false << QString() << QString() << QStringLiteral("=");
+        QTest::addRow("equals") << QStringLiteral("a=b") << false << QString() << QString()
+                                << QStringLiteral("=");
         QTest::addRow("short password") << QStringLiteral("Ola") << true << QStringLiteral("ab")
                                         << QStringLiteral("ab") << QStringLiteral("Hasło za krótkie");
-        QTest::addRow("different") << QStringLiteral("Ola") << true << QStringLiteral("abc") << QStringLiteral("abd")
-                                   << QStringLiteral("Hasła różne");
-        QTest::addRow("protected valid") << QStringLiteral("Ola") << true << QStringLiteral("abc")
-                                         << QStringLiteral("abc") << QString();
+        QTest::addRow("different") << QStringLiteral("Ola") << true << QStringLiteral("abc")
+                                   << QStringLiteral("abd") << QStringLiteral("Hasła różne");
+        QTest::addRow("protected valid")
+            << QStringLiteral("Ola") << true << QStringLiteral("abc") << QStringLiteral("abc") << QString();
     }
     void profileDialogValidation()
     {
@@ -419,14 +426,15 @@ private slots:
     {
         QTest::addColumn<int>("dialog");
         QTest::addColumn<QStringList>("order");
-        QTest::addRow("password prompt") << 0 << QStringList{u"ePass"_s, u"btnOk"_s, u"btnAnuluj"_s, u"ePass"_s};
+        QTest::addRow("password prompt")
+            << 0 << QStringList{u"ePass"_s, u"btnOk"_s, u"btnAnuluj"_s, u"ePass"_s};
         QTest::addRow("profile dialog without password")
-            << 1 << QStringList{u"eLogin"_s, u"chPlec_K"_s, u"chPlec_M"_s, u"chPass"_s,  u"btnLeft"_s,
-                                u"btnRight"_s, u"kolor"_s, u"btnOK"_s, u"btnCancel"_s, u"eLogin"_s};
+            << 1 << QStringList{u"eLogin"_s,   u"chPlec_K"_s, u"chPlec_M"_s, u"chPass"_s,    u"btnLeft"_s,
+                                u"btnRight"_s, u"kolor"_s,    u"btnOK"_s,    u"btnCancel"_s, u"eLogin"_s};
         QTest::addRow("profile dialog with password")
-            << 2 << QStringList{u"eLogin"_s,  u"chPlec_K"_s, u"chPlec_M"_s, u"chPass"_s,    u"eHaslo"_s,
-                                u"eHaslo2"_s, u"btnLeft"_s,  u"btnRight"_s, u"kolor"_s, u"btnOK"_s,
-                                u"btnCancel"_s, u"eLogin"_s};
+            << 2 << QStringList{u"eLogin"_s, u"chPlec_K"_s, u"chPlec_M"_s,  u"chPass"_s,
+                                u"eHaslo"_s, u"eHaslo2"_s,  u"btnLeft"_s,   u"btnRight"_s,
+                                u"kolor"_s,  u"btnOK"_s,    u"btnCancel"_s, u"eLogin"_s};
     }
     void tabWalksEveryField()
     {

@@ -59,9 +59,11 @@ private slots:
         QFETCH(QString, declaration);
         QFETCH(QByteArray, scheme);
         QFETCH(QByteArray, marker);
-        writeFile(Encoded(declaration + QStringLiteral("\n<!-- ustawienia świata -->\n<config>\n"
-                                                       "<value id=\"5\">45</value>\n<value id=\"1\">2</value>\n</config>\n"),
-                          scheme));
+        writeFile(
+            Encoded(declaration +
+                        QStringLiteral("\n<!-- ustawienia świata -->\n<config>\n"
+                                       "<value id=\"5\">45</value>\n<value id=\"1\">2</value>\n</config>\n"),
+                    scheme));
         for (int threshold : {50, 55}) {
             LearnerSettings s;
             QCOMPARE(Learner::LoadSettingsFile(users(), 3, s, Today).State, Learner::SettingsFileState::Read);
@@ -120,8 +122,10 @@ private slots:
     // id 6 is read as written but always saved as 3; unknown ids and odd values survive.
     void reservedAndUnknownIds()
     {
-        writeFile("<?xml version=\"1.0\"?>\n<config>\n<value id=\"6\">7</value>\n<value id=\"12\">99</value>\n"
-                  "<value id=\"5\">80</value>\n<value id=\"4\">abc</value>\n<value id=\"2\">255</value>\n</config>\n");
+        writeFile(
+            "<?xml version=\"1.0\"?>\n<config>\n<value id=\"6\">7</value>\n<value id=\"12\">99</value>\n"
+            "<value id=\"5\">80</value>\n<value id=\"4\">abc</value>\n<value "
+            "id=\"2\">255</value>\n</config>\n");
         LearnerSettings s = LearnerSettings::Defaults();
         s.ScheduleRepetitions = 0;
         QCOMPARE(Learner::LoadSettingsFile(users(), 3, s, Today).State, Learner::SettingsFileState::Read);
@@ -169,7 +173,8 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(QString, text);
-        writeFile(u"<?xml version=\"1.0\"?>\n<config>\n<value id=\"%1\">%2</value>\n</config>\n"_s.arg(id).arg(text)
+        writeFile(u"<?xml version=\"1.0\"?>\n<config>\n<value id=\"%1\">%2</value>\n</config>\n"_s.arg(id)
+                      .arg(text)
                       .toUtf8());
         LearnerSettings s; // zero everywhere, as before a first login
         s.MatchCase = 0;
@@ -198,7 +203,8 @@ private slots:
         s.RepetitionThreshold = 99; // left from the learner logged in before
         const auto r = Learner::LoadSettingsFile(users(), 3, s, Today);
         QCOMPARE(r.State, Learner::SettingsFileState::Missing);
-        QCOMPARE(shown, QStringList{QStringLiteral("Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ")});
+        QCOMPARE(shown, QStringList{QStringLiteral(
+                            "Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ")});
         QCOMPARE(readFile(path()), Learner::DefaultSettingsFileContent());
         QCOMPARE(s, LearnerSettings::Defaults());
     }

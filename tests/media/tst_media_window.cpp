@@ -375,7 +375,8 @@ void TestMediaWindow::opensClearOfTheTitleBar()
     QFETCH(QSize, window);
     QFETCH(QPoint, at);
     QCOMPARE(TfrmMedia::HomePosition(screen, window), at);
-    QVERIFY(!QRect(TfrmMedia::HomePosition(screen, window), window).intersects(QRect(screen.topLeft(), QSize(1024, 50))));
+    QVERIFY(!QRect(TfrmMedia::HomePosition(screen, window), window)
+                 .intersects(QRect(screen.topLeft(), QSize(1024, 50))));
 
     m_window->PlayMedia(Teksty(u"a.mp3"_s), true);
     QVERIFY(m_window->isVisible());

@@ -278,7 +278,8 @@ private slots:
             document = &PrinterHTML().Document();
         }
         const std::unique_ptr<QTextDocument> copy = Reference::PrintCopy(*document);
-        const QImage printed = copy->resource(QTextDocument::ImageResource, QUrl(u"img/pic.png"_s)).value<QImage>();
+        const QImage printed =
+            copy->resource(QTextDocument::ImageResource, QUrl(u"img/pic.png"_s)).value<QImage>();
         QCOMPARE(printed.size(), QSize(40, 30));
 
         QTemporaryDir out;
@@ -293,7 +294,8 @@ private slots:
             QSKIP("pdfimages (poppler-utils) is not installed");
         QVERIFY(images.waitForFinished());
         // "page num type width height ...": the one picture of the page, 40 x 30.
-        const QStringList rows = QString::fromUtf8(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        const QStringList rows =
+            QString::fromUtf8(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 3);
         const QStringList columns = rows.at(2).simplified().split(u' ');
         QCOMPARE(columns.mid(3, 2), (QStringList{u"40"_s, u"30"_s}));
@@ -323,12 +325,12 @@ private slots:
         QTest::addColumn<QByteArray>("charset");
         QTest::addColumn<QString>("text");
         QTest::addRow("none: Windows-1250") << QByteArray("<p>\xb9\x9c\xbf</p>") << QByteArray() << u"ąśż"_s;
-        QTest::addRow("html5 meta") << QByteArray("<meta charset='utf-8'><p>\xc4\x85</p>") << QByteArray("utf-8")
-                                    << u"ą"_s;
-        QTest::addRow("unknown name falls back") << QByteArray("<meta charset=x-none><p>\xb9</p>")
-                                                 << QByteArray("x-none") << u"ą"_s;
-        QTest::addRow("utf-8 byte order mark") << QByteArray("\xef\xbb\xbf<p>\xc5\x82</p>") << QByteArray()
-                                               << u"ł"_s;
+        QTest::addRow("html5 meta") << QByteArray("<meta charset='utf-8'><p>\xc4\x85</p>")
+                                    << QByteArray("utf-8") << u"ą"_s;
+        QTest::addRow("unknown name falls back")
+            << QByteArray("<meta charset=x-none><p>\xb9</p>") << QByteArray("x-none") << u"ą"_s;
+        QTest::addRow("utf-8 byte order mark")
+            << QByteArray("\xef\xbb\xbf<p>\xc5\x82</p>") << QByteArray() << u"ł"_s;
     }
 
     void charsets()
@@ -353,8 +355,8 @@ private slots:
         QTemporaryDir documents;
         QTextDocument doc;
         doc.setHtml(u"<h1>Dzień dobry</h1><p>Audivox drukuje stronę.</p>"_s);
-        const Reference::PrintOutcome out = Reference::SystemPrintService::PrintToPdf(
-            doc, documents.filePath(u"strona.pdf"_s), 1, 999, 20.0);
+        const Reference::PrintOutcome out =
+            Reference::SystemPrintService::PrintToPdf(doc, documents.filePath(u"strona.pdf"_s), 1, 999, 20.0);
         QVERIFY2(out.Printed, qPrintable(out.Error));
         QProcess pdftotext;
         pdftotext.start(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, out.PdfFile, u"-"_s});

@@ -245,12 +245,13 @@ private slots:
                 maxRight = std::max(maxRight, r.Pos.x() + fm.horizontalAdvance(r.Text));
         QVERIFY(maxRight <= 200);
         QVERIFY(runs.first().Text == u"very"_s);
-        const auto secondEntry = std::find_if(runs.begin(), runs.end(),
-                                              [](const TSlownikRun &r) { return r.Text == u"4"_s; });
+        const auto secondEntry =
+            std::find_if(runs.begin(), runs.end(), [](const TSlownikRun &r) { return r.Text == u"4"_s; });
         QVERIFY(secondEntry != runs.end());
         QVERIFY(secondEntry->Pos.y() >= line);
         // Never more than 8 entries, and none starts below the area.
-        QVERIFY(std::count_if(runs.begin(), runs.end(), [](const TSlownikRun &r) { return r.Text == u"jedno"_s; }) <= 8);
+        QVERIFY(std::count_if(runs.begin(), runs.end(),
+                              [](const TSlownikRun &r) { return r.Text == u"jedno"_s; }) <= 8);
         for (const auto &r : runs)
             QVERIFY(r.Pos.y() <= 130 + 3 * line);
     }
@@ -276,7 +277,8 @@ private slots:
             for (const TSlownikRun &run : runs)
                 QVERIFY2(run.Pos.y() + fm.height() <= height, qPrintable(run.Text));
             if (first == maximum)
-                QVERIFY(std::any_of(runs.begin(), runs.end(), [](const TSlownikRun &r) { return r.Text == u"word9"_s; }));
+                QVERIFY(std::any_of(runs.begin(), runs.end(),
+                                    [](const TSlownikRun &r) { return r.Text == u"word9"_s; }));
         }
     }
 
@@ -317,7 +319,7 @@ private slots:
         QCOMPARE(Headwords(window->Results()), QStringList{u"walk"_s});
 
         window->hide();
-        LookUpWordAt(words, QPoint(90, 15)); // a year
+        LookUpWordAt(words, QPoint(90, 15));  // a year
         LookUpWordAt(words, QPoint(300, 15)); // a blank place
         QVERIFY(!window->isVisible());
 

@@ -25,17 +25,17 @@ private:
     LearnerSettings settings = LearnerSettings::Defaults();
     OpenLog log;
     TElement *group = nullptr;
-    TElement *loose = nullptr;       // an exercise directly in the group
-    TElement *dialogues = nullptr;   // kind 102, five items
-    TElement *sentences = nullptr;   // kind 103, three items
-    TElement *files = nullptr;       // kind 101, two items
+    TElement *loose = nullptr;          // an exercise directly in the group
+    TElement *dialogues = nullptr;      // kind 102, five items
+    TElement *sentences = nullptr;      // kind 103, three items
+    TElement *files = nullptr;          // kind 101, two items
     TElement *undefinedGroup = nullptr; // an exercise under the root
 
     QList<TVelResButton *> numberedButtons(QWidget *screen)
     {
         QList<TVelResButton *> found;
-        for (int n = 1; auto *button = screen->findChild<TVelResButton *>(u"btn_nawigacja_"_s + QString::number(n));
-             ++n)
+        for (int n = 1;
+             auto *button = screen->findChild<TVelResButton *>(u"btn_nawigacja_"_s + QString::number(n)); ++n)
             found.append(button);
         return found;
     }
@@ -141,10 +141,11 @@ private slots:
         QTest::addRow("exercise, 31, no package")
             << 31 << QStringList{u"zamknij"_s, u"minimalizuj"_s, u"help"_s, u"slownik"_s, u"wroc"_s}
             << QStringList{u"1"_s};
-        QTest::addRow("main menu, 26") << 26 << QStringList{u"zamknij"_s, u"minimalizuj"_s, u"help"_s, u"slownik"_s}
-                                       << QStringList{u"wroc"_s, u"1"_s};
-        QTest::addRow("only back, 4") << 4 << QStringList{u"wroc"_s}
-                                      << QStringList{u"zamknij"_s, u"help"_s, u"slownik"_s};
+        QTest::addRow("main menu, 26")
+            << 26 << QStringList{u"zamknij"_s, u"minimalizuj"_s, u"help"_s, u"slownik"_s}
+            << QStringList{u"wroc"_s, u"1"_s};
+        QTest::addRow("only back, 4")
+            << 4 << QStringList{u"wroc"_s} << QStringList{u"zamknij"_s, u"help"_s, u"slownik"_s};
     }
     void barButtonsFollowTheButtonSet()
     {

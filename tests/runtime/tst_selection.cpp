@@ -211,7 +211,8 @@ private slots:
         if (!loadProgramSkin())
             QSKIP("no skin bundle in the assembled program folder");
         QSet<QString> names;
-        for (int kind : {1, 3, 4, 7, 8, 11, 12, 14, 18, 21, 22, 24, 26, 31, 41, 42, 44, 48, 50, 52, 100, 102, 103, 104}) {
+        for (int kind : {1,  3,  4,  7,  8,  11, 12, 14, 18,  21,  22,  24,
+                         26, 31, 41, 42, 44, 48, 50, 52, 100, 102, 103, 104}) {
             const QString name = TfrmWyborCwiczenia::KindIconName(kind);
             QVERIFY2(CurrentSkin().Handle->HasPicture(name), qPrintable(name));
             names << name;
@@ -230,10 +231,14 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("helpButton");
         QTest::addColumn<QString>("page");
-        QTest::addRow("catalogue, F1") << int(TfrmWyborCwiczenia::CatalogueMode) << false << u"h_index.html"_s;
-        QTest::addRow("catalogue, button") << int(TfrmWyborCwiczenia::CatalogueMode) << true << u"h_index.html"_s;
-        QTest::addRow("repetitions, F1") << int(TfrmWyborCwiczenia::RepetitionsMode) << false << u"h_rep.html"_s;
-        QTest::addRow("repetitions, button") << int(TfrmWyborCwiczenia::RepetitionsMode) << true << u"h_rep.html"_s;
+        QTest::addRow("catalogue, F1")
+            << int(TfrmWyborCwiczenia::CatalogueMode) << false << u"h_index.html"_s;
+        QTest::addRow("catalogue, button")
+            << int(TfrmWyborCwiczenia::CatalogueMode) << true << u"h_index.html"_s;
+        QTest::addRow("repetitions, F1")
+            << int(TfrmWyborCwiczenia::RepetitionsMode) << false << u"h_rep.html"_s;
+        QTest::addRow("repetitions, button")
+            << int(TfrmWyborCwiczenia::RepetitionsMode) << true << u"h_rep.html"_s;
     }
 
     void helpPageOfTheMode()
@@ -304,10 +309,10 @@ private slots:
                                   << u"<B> Title </B> - 15-03-2027"_s;
         QTest::addRow("retired exercise") << 1 << u"0"_s << QStringList{} << QString();
         QTest::addRow("never scheduled") << 1 << QString() << QStringList{} << QString();
-        QTest::addRow("package")
-            << 2 << QString() << QStringList{u"2027-01-02"_s, u"0"_s, u"2027-05-06"_s}
-            << u"<B> Item 1 </B> - 02-01-2027 <BR> <B> Item 3 </B> - 06-05-2027"_s;
-        QTest::addRow("package, nothing scheduled") << 2 << QString() << QStringList{u"0"_s, QString()} << QString();
+        QTest::addRow("package") << 2 << QString() << QStringList{u"2027-01-02"_s, u"0"_s, u"2027-05-06"_s}
+                                 << u"<B> Item 1 </B> - 02-01-2027 <BR> <B> Item 3 </B> - 06-05-2027"_s;
+        QTest::addRow("package, nothing scheduled")
+            << 2 << QString() << QStringList{u"0"_s, QString()} << QString();
     }
     void repetitionHints()
     {
@@ -364,7 +369,8 @@ private slots:
         QVERIFY(log.calls.last().path.endsWith(u"c.xml"_s));
         QVERIFY(log.lastScreen);
         for (int n = 1; n <= 3; ++n) {
-            auto *button = log.lastScreen->findChild<TVelResButton *>(u"btn_nawigacja_"_s + QString::number(n));
+            auto *button =
+                log.lastScreen->findChild<TVelResButton *>(u"btn_nawigacja_"_s + QString::number(n));
             QVERIFY(button);
             QCOMPARE(button->isEnabled(), n != 3);
         }

@@ -219,7 +219,8 @@ private slots:
         // Dragging the thumb: one pixel is one step here.
         const int thumb = bar.ThumbStart();
         QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(10, thumb + 3));
-        QMouseEvent move(QEvent::MouseMove, QPointF(10, thumb + 3 + 40), QPointF(), Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, QPointF(10, thumb + 3 + 40), QPointF(), Qt::NoButton,
+                         Qt::LeftButton, {});
         QApplication::sendEvent(&bar, &move);
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(10, thumb + 43));
         QCOMPARE(bar.Position(), 90);
@@ -373,7 +374,8 @@ private slots:
             for (int x = 0; x < picture.width(); ++x) {
                 const bool nearEdge = x < 12 || x >= picture.width() - 12 || y < 8;
                 if (nearEdge && picture.pixelColor(x, y).alpha() == 255)
-                    QVERIFY2(qGray(picture.pixel(x, y)) >= 100, qPrintable(u"text at %1, %2"_s.arg(x).arg(y)));
+                    QVERIFY2(qGray(picture.pixel(x, y)) >= 100,
+                             qPrintable(u"text at %1, %2"_s.arg(x).arg(y)));
             }
         }
         // Around the rounded picture the bubble is transparent.

@@ -61,7 +61,8 @@ void checkDictionary(QStringList &problems)
     QFile file(scrambled ? plain + u"de" : plain);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const QString name = scrambled ? QStringLiteral("Dane\\Slownik.txtde") : QStringLiteral("Dane\\Slownik.txt");
+    const QString name =
+        scrambled ? QStringLiteral("Dane\\Slownik.txtde") : QStringLiteral("Dane\\Slownik.txt");
     const QByteArray data = file.readAll();
     QString line;
     int number = 0;
@@ -71,7 +72,10 @@ void checkDictionary(QStringList &problems)
         const QString text = scrambled ? Reference::UnscrambleLine(line) : line;
         Reference::TDane entry;
         if (!text.trimmed().isEmpty() && !Reference::ParseDictionaryLine(text, entry) && ++reported <= 20)
-            problems << QStringLiteral("%1, line %2: the line does not parse: %3").arg(name).arg(number).arg(text.left(60));
+            problems << QStringLiteral("%1, line %2: the line does not parse: %3")
+                            .arg(name)
+                            .arg(number)
+                            .arg(text.left(60));
         line.clear();
     };
     for (qsizetype i = 0; i + 1 < data.size(); i += 2) {
@@ -155,7 +159,8 @@ void checkNode(const Course::TElement &node, QSet<QString> &checkedFiles, QStrin
     const QString recording = file.Cwiczenie.Config().Multimedia().trimmed();
     QString played;
     if (!recording.isEmpty() && !envelopeRecordingExists(node.Kind, recording, &played))
-        problems << QStringLiteral("Dane\\%1: the recording %2 is missing under Media").arg(node.FileName, played);
+        problems
+            << QStringLiteral("Dane\\%1: the recording %2 is missing under Media").arg(node.FileName, played);
     if (node.NodeType == Course::NodeType::PackageItem && node.InPackageFolder) {
         try {
             const int kind = file.Cwiczenie.Config().Typ_cw();
@@ -189,16 +194,19 @@ TInspection InspectCourse(const QString &programFolder, int language)
     QString error;
     if (!definitions.Load(Course::DefinitionsPath(), &error)) {
         // The program's own words, and why.
-        const QString why = QFileInfo::exists(Course::DefinitionsPath()) ? error : QStringLiteral("brak pliku");
-        inspection.Problems << QStringLiteral("Config\\definitions.xml: Błąd podczas odczytu pliku definicji. "
-                                             "Wykonywanie aplikacji zostało przerwane! (%1)")
+        const QString why =
+            QFileInfo::exists(Course::DefinitionsPath()) ? error : QStringLiteral("brak pliku");
+        inspection.Problems << QStringLiteral(
+                                   "Config\\definitions.xml: Błąd podczas odczytu pliku definicji. "
+                                   "Wykonywanie aplikacji zostało przerwane! (%1)")
                                    .arg(why);
         inspection.Status = Unreadable;
         return inspection;
     }
 
     QStringList scanMessages;
-    Utils::SetSystemErrorHandler([&scanMessages](const QString &, const QString &text) { scanMessages << text; });
+    Utils::SetSystemErrorHandler(
+        [&scanMessages](const QString &, const QString &text) { scanMessages << text; });
     Course::TCatalogue catalogue;
     const Course::TCatalogueLoadResult result = Course::LoadCatalogue(catalogue, {language, nullptr});
     Utils::SetSystemErrorHandler({});
@@ -210,15 +218,16 @@ TInspection InspectCourse(const QString &programFolder, int language)
 
     QSet<QString> checkedFiles;
     for (const Course::TElement *node : std::as_const(catalogue.CatalogueList)) {
-        inspection.Catalogue << node->Title + u'\t' + QString::number(node->Kind) + u'\t' + node->FileName + u'\t'
-                                    + node->MediaMarks;
+        inspection.Catalogue << node->Title + u'\t' + QString::number(node->Kind) + u'\t' + node->FileName +
+                                    u'\t' + node->MediaMarks;
         if (node->ChildCount() > Course::MaxChildren)
             inspection.Problems << QStringLiteral("%1: %2 children, more than %3")
                                        .arg(Utils::GetField(3, node->Title, u'='))
                                        .arg(node->ChildCount())
                                        .arg(Course::MaxChildren);
         if (node->NodeType != Course::NodeType::RootOrGroup && !Course::IsKnownKind(node->Kind))
-            inspection.Problems << QStringLiteral("Dane\\%1: unknown kind %2").arg(node->FileName).arg(node->Kind);
+            inspection.Problems
+                << QStringLiteral("Dane\\%1: unknown kind %2").arg(node->FileName).arg(node->Kind);
         checkNode(*node, checkedFiles, inspection.Problems);
     }
     checkDefinitions(definitions, inspection.Problems);

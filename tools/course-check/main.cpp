@@ -3,10 +3,10 @@
 
 #include "exercises/words/Struct_Test.h"
 #include "tools/course-check/CourseCheck.h"
+#include "tools/course-check/DialogueCheck.h"
 #include "tools/course-check/GapTypingCheck.h"
 #include "tools/course-check/ListeningChecks.h"
 #include "tools/course-check/WordTileChecks.h"
-#include "tools/course-check/DialogueCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -50,8 +50,8 @@ int main(int argc, char *argv[])
             if (!errors.isEmpty())
                 return Fail(args.at(5) + u": "_s + errors.join(u"; "_s));
         }
-        const QList<QString> lines =
-            FreeDict::DictionaryLines(FreeDict::MergeCoreVocabulary(core, FreeDict::Convert(index.readAll(), dict)));
+        const QList<QString> lines = FreeDict::DictionaryLines(
+            FreeDict::MergeCoreVocabulary(core, FreeDict::Convert(index.readAll(), dict)));
         if (lines.isEmpty())
             return Fail(u"no entries in "_s + args.at(2));
         if (!Save(args.at(4), Reference::WriteDictionary(lines, false)))
@@ -64,7 +64,8 @@ int main(int argc, char *argv[])
             return Fail(u"cannot open "_s + args.at(2));
         const Reference::LoadResult plain = Reference::ReadDictionary(in.readAll(), false);
         if (plain.SkippedLines > 0)
-            return Fail(QString::number(plain.SkippedLines) + u" lines of "_s + args.at(2) + u" do not parse"_s);
+            return Fail(QString::number(plain.SkippedLines) + u" lines of "_s + args.at(2) +
+                        u" do not parse"_s);
         // Re-read the raw lines so that the variant carries exactly what the file holds.
         in.seek(0);
         QList<QString> lines;

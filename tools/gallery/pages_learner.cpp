@@ -24,8 +24,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList SampleProfiles = {u"1=Anna=K=0==10"_s,   u"2=Tomasz=M=1=abc=21"_s, u"3=Łucja=K=0==13"_s,
-                                    u"4=Jerzy=M=0==15"_s,  u"5=Małgorzata=K=0==24"_s, u"6=Żaneta=K=0==22"_s};
+const QStringList SampleProfiles = {u"1=Anna=K=0==10"_s,  u"2=Tomasz=M=1=abc=21"_s,  u"3=Łucja=K=0==13"_s,
+                                    u"4=Jerzy=M=0==15"_s, u"5=Małgorzata=K=0==24"_s, u"6=Żaneta=K=0==22"_s};
 
 // Runs render with the program folder pointed at a scratch copy holding count profiles.
 QImage WithProfiles(int count, const std::function<QImage()> &render)

@@ -47,7 +47,8 @@ QImage FilmStill(const QSize &size)
     files.sort();
     for (const QString &file : std::as_const(files)) {
         const QImage picture(file);
-        if (!picture.isNull() && (still.isNull() || picture.width() * picture.height() > still.width() * still.height()))
+        if (!picture.isNull() &&
+            (still.isNull() || picture.width() * picture.height() > still.width() * still.height()))
             still = picture;
     }
     QImage frame(size, QImage::Format_RGB32);
@@ -56,7 +57,8 @@ QImage FilmStill(const QSize &size)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!still.isNull()) {
         const QImage scaled = still.scaled(size, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-        p.drawImage(QPoint((size.width() - scaled.width()) / 2, (size.height() - scaled.height()) / 2), scaled);
+        p.drawImage(QPoint((size.width() - scaled.width()) / 2, (size.height() - scaled.height()) / 2),
+                    scaled);
     } else {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);

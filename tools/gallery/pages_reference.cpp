@@ -47,9 +47,8 @@ QImage Help(const QString &page, const QString &link = {}, bool learner = false)
 
 void RegisterGalleryPages_reference(Gallery &gallery)
 {
-    gallery.AddPage(u"dictionary_search"_s, [] {
-        return Dictionary([](TfrmSlownik &w) { w.LookUpWord(u"house"_s); });
-    });
+    gallery.AddPage(u"dictionary_search"_s,
+                    [] { return Dictionary([](TfrmSlownik &w) { w.LookUpWord(u"house"_s); }); });
     gallery.AddPage(u"dictionary_letter"_s, [] {
         return Dictionary([](TfrmSlownik &w) {
             w.ShowDictionary();

@@ -149,9 +149,8 @@ void RegisterGalleryPages_words(Gallery &gallery)
                     [] { return TestPage(u"test_podroze_lotnisko.xml"_s, Stage::RightAnswers, true); });
     gallery.AddPage(u"test_multiple_scored"_s,
                     [] { return TestPage(u"test_praca_spotkanie.xml"_s, Stage::Scored, true); });
-    gallery.AddPage(u"test_package_scored"_s, [] {
-        return TestPage(u"Paczki\\test_przyjecie_1.xml"_s, Stage::Scored, true, 0, true);
-    });
+    gallery.AddPage(u"test_package_scored"_s,
+                    [] { return TestPage(u"Paczki\\test_przyjecie_1.xml"_s, Stage::Scored, true, 0, true); });
     gallery.AddPage(u"test_long_scrolled"_s,
                     [] { return TestPage(u"test_zdrowie_sport.xml"_s, Stage::Open, false, 40); });
     gallery.AddPage(u"gaps_open"_s, [] { return GapPage(GapStage::Open); });
