@@ -55,8 +55,8 @@ public:
     // films play without sound; without a microphone, once per run, nothing is recorded.
     void SetDeviceChecks(std::function<bool()> hasOutput, std::function<bool()> hasMicrophone);
     // Interface texts of the two notices.
-    static constexpr int NoSoundDeviceText = 131;
-    static constexpr int NoMicrophoneText = 132;
+    static constexpr int NoSoundDeviceText = 122;
+    static constexpr int NoMicrophoneText = 123;
 
     // State, for the screens and the tests.
     Media::TMediaKind MediaKind() const { return m_kind; }

@@ -39,7 +39,7 @@ bool HasExerciseOpener(int kind);
 // tells the learner so (interface text UnavailableKindText, information) and leaves the
 // selection screen in front with its list enabled; otherwise the selection screen is hidden.
 void OpenExercise(int kind, const QString &fileName, const QString &mediaMarks);
-inline constexpr int UnavailableKindText = 130;
+inline constexpr int UnavailableKindText = 121;
 
 class TfrmWyborCwiczenia : public QWidget
 {
