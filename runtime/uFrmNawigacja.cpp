@@ -360,20 +360,9 @@ void TfrmNawigacja::SetupExerciseTitleBar(TVelBelka *bar)
 
 void TfrmNawigacja::SetButtonGlyph(TVelResButton *button, const QString &imageName, int state)
 {
-    if (!button || state < 1 || state > 3)
-        return;
-    const QImage picture = Picture(imageName).toImage();
-    switch (state) {
-    case 1:
-        button->SetGlyph(picture);
-        break;
-    case 2:
-        button->SetGlyphHot(picture);
-        break;
-    case 3:
-        button->SetGlyphDown(picture);
-        break;
-    }
+    // From the host's own picture holders, as every picture it hands to a screen.
+    if (button && state >= 1 && state <= 3)
+        ::SetButtonGlyph(button, Picture(imageName).toImage(), state);
 }
 
 void TfrmNawigacja::RecordExerciseResult(QWidget *screen)

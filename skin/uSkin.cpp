@@ -299,9 +299,14 @@ QImage SkinPictureOrNull(SkinHandle handle, const QString &name)
 
 void SetButtonGlyph(TVelResButton *button, const QString &imageName, int state)
 {
-    if (!button || state < 1 || state > 3)
+    if (button && state >= 1 && state <= 3)
+        SetButtonGlyph(button, SkinPictureOrNull(CurrentSkin().Handle, imageName), state);
+}
+
+void SetButtonGlyph(TVelResButton *button, const QImage &picture, int state)
+{
+    if (!button)
         return;
-    const QImage picture = SkinPictureOrNull(CurrentSkin().Handle, imageName);
     switch (state) {
     case 1:
         button->SetGlyph(picture);

@@ -99,6 +99,8 @@ QImage SkinPictureOrNull(SkinHandle handle, const QString &name);
 // Gives a button the current skin's picture imageName for state 1 normal (Glyph), 2 hot
 // (GlyphHot) or 3 pressed (GlyphDown); any other state does nothing.
 void SetButtonGlyph(TVelResButton *button, const QString &imageName, int state = 1);
+// The same with a picture the caller holds: state 1 is the face, 2 the hover, 3 the pressed one.
+void SetButtonGlyph(TVelResButton *button, const QImage &picture, int state);
 
 // The pictures both skinned scroll bars draw: arrows, thumb, the track's three pieces and a
 // background under everything.
