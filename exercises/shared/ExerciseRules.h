@@ -14,6 +14,8 @@
 #include <functional>
 #include <optional>
 
+#include "exercises/shared/ScorePercent.h" // ScorePercent, shared by every screen
+
 namespace Exercises {
 
 // The program's random source and its draw without replacement (utils/Random.h).
@@ -35,8 +37,6 @@ struct TScore
     int Percent() const;
 };
 
-// The same as a free function: no value when total is 0.
-std::optional<int> ScorePercent(int good, int total);
 
 // The hover hint over a wrong answer after the check: interface text 1 followed by the
 // learner's answer in bold, or interface text 2 in bold when the learner gave none.

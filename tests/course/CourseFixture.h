@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@ public:
 
     void Write(const QString &relative, const QByteArray &bytes) const
     {
+        QDir().mkpath(QFileInfo(dir.filePath(relative)).absolutePath());
         QFile file(dir.filePath(relative));
         if (file.open(QIODevice::WriteOnly))
             file.write(bytes);
