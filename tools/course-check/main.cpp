@@ -3,6 +3,7 @@
 
 #include "exercises/words/Struct_Test.h"
 #include "tools/course-check/CourseCheck.h"
+#include "tools/course-check/DialogueCheck.h"
 #include "tools/course-check/GapTypingCheck.h"
 #include "tools/course-check/ListeningChecks.h"
 #include "tools/course-check/WordTileChecks.h"
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
     Inspector::RegisterBodyCheck(4, Inspector::CheckGapTypingBody);
     Inspector::RegisterListeningChecks();
     Inspector::RegisterWordTileChecks();
+    Inspector::RegisterDialogueChecks();
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     QTextStream out(stdout);

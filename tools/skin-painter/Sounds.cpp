@@ -135,6 +135,7 @@ void PaintAll(Output &out)
     PaintSmallControls(out);
     PaintSentencePictures(out);
     PaintTiles(out);
+    PaintDialoguePictures(out);
 }
 
 } // namespace SkinPainter
