@@ -2,6 +2,7 @@
 
 #include "exercises/dialogues/PresentationModel.h"
 #include "exercises/frame/ExerciseHost.h"
+#include "exercises/frame/PaintArea.h"
 #include "media/uMedia.h"
 #include "skin/AALabel.h"
 #include "skin/ALScrollBar.h"
@@ -42,42 +43,6 @@ QImage PlainBackground(const QSize &size)
 
 } // namespace
 
-// The paint area: hands its painting and pointer to the screen, which owns the lines.
-class TDialogueScreen::TObszar : public QWidget
-{
-public:
-    explicit TObszar(TDialogueScreen *form) : QWidget(form), m_form(form)
-    {
-        setObjectName(u"Obszar"_s);
-        setMouseTracking(true);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        const QImage &picture = m_form->AreaPicture();
-        QPainter painter(this);
-        painter.drawImage(0, 0, picture);
-    }
-    void mousePressEvent(QMouseEvent *event) override { m_form->AreaMousePress(event); }
-    void mouseMoveEvent(QMouseEvent *event) override { m_form->AreaMouseMove(event); }
-    void mouseReleaseEvent(QMouseEvent *event) override { m_form->AreaMouseRelease(event); }
-    void leaveEvent(QEvent *) override { m_form->AreaLeave(); }
-    void wheelEvent(QWheelEvent *event) override
-    {
-        TALScrollBar *bar = m_form->ScrollBar();
-        if (!bar || bar->isHidden())
-            return;
-        const int rows = event->angleDelta().y() / 120 * 3;
-        bar->SetPosition(std::clamp(bar->Position() - rows, 0, bar->Max()));
-        event->accept();
-    }
-
-private:
-    TDialogueScreen *m_form;
-};
-
 TDialogueScreen::TDialogueScreen(int kind, IExerciseHost &host, QWidget *parent)
     : TExerciseScreen(kind, host, parent)
 {
@@ -104,7 +69,14 @@ void TDialogueScreen::CreateDialogueFrame(const QRect &instruction, const QRect 
     Instruction()->SetFontColor(InstructionColour);
     Instruction()->SetWordWrap(false);
 
-    m_area = new TObszar(this);
+    m_area =
+        new TPaintArea(this, {.Paint = [this](QPainter &painter) { painter.drawImage(0, 0, AreaPicture()); },
+                              .MouseDown = [this](QMouseEvent *event) { AreaMousePress(event); },
+                              .MouseMove = [this](QMouseEvent *event) { AreaMouseMove(event); },
+                              .MouseUp = [this](QMouseEvent *event) { AreaMouseRelease(event); },
+                              .Wheel = [this](QWheelEvent *event) { AreaWheel(event); },
+                              .Leave = [this] { AreaLeave(); }});
+    m_area->setAttribute(Qt::WA_OpaquePaintEvent);
     m_area->setGeometry(area);
     m_area->setFont(m_areaFont);
 
@@ -120,6 +92,15 @@ void TDialogueScreen::CreateDialogueFrame(const QRect &instruction, const QRect 
     for (int speaker = 1; speaker <= 5; ++speaker)
         m_speakers[size_t(speaker - 1)] = CreatePicture(u"IMG_Osoba_%1"_s.arg(speaker));
     ShowBackground({});
+}
+
+void TDialogueScreen::AreaWheel(QWheelEvent *event)
+{
+    if (!m_scrollBar || m_scrollBar->isHidden())
+        return;
+    const int rows = event->angleDelta().y() / 120 * 3;
+    m_scrollBar->SetPosition(std::clamp(m_scrollBar->Position() - rows, 0, m_scrollBar->Max()));
+    event->accept();
 }
 
 QLabel *TDialogueScreen::CreatePicture(const QString &name)

@@ -21,7 +21,9 @@
 #include <array>
 
 class QLabel;
+class QWheelEvent;
 class TALScrollBar;
+class TPaintArea;
 class TVelDymek;
 class TVelResButton;
 
@@ -101,12 +103,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    class TObszar;
     void ShowBackground(const QString &path);
+    // The wheel scrolls three lines a notch while the scroll bar shows.
+    void AreaWheel(QWheelEvent *event);
     void FitInstruction();
     void SetPlayAllFace(bool playing);
 
-    TObszar *m_area = nullptr;
+    TPaintArea *m_area = nullptr;
     QLabel *m_backgroundLabel = nullptr;
     TALScrollBar *m_scrollBar = nullptr;
     std::array<QLabel *, 5> m_speakers{};

@@ -1,25 +1,17 @@
 #include "exercises/dialogues/Struct_Dialogi.h"
 
+#include "course/Struct_Paczka.h"
 #include "exercises/dialogues/Struct_Zdania.h"
+#include "exercises/shared/BodyXml.h"
 
 #include "utils/Utils.h"
 
-#include <QDomDocument>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QList<QDomElement> ChildElements(const QDomElement &parent, const QString &name)
-{
-    QList<QDomElement> found;
-    for (QDomElement e = parent.firstChildElement(name); !e.isNull(); e = e.nextSiblingElement(name))
-        found.append(e);
-    return found;
-}
 
 bool HasId(const QDomElement &element, int id)
 {
@@ -32,37 +24,11 @@ QString Translation(const QDomElement &kwestia, int language)
 {
     if (language == 255)
         return {};
-    for (const QDomElement &e : ChildElements(kwestia, u"tlumaczenie"_s)) {
+    for (const QDomElement &e : Course::ChildElements(kwestia, u"tlumaczenie"_s)) {
         if (HasId(e, language))
             return e.text().trimmed();
     }
     return {};
-}
-
-struct TBody
-{
-    QDomDocument Document;
-    QDomElement Body;
-    QString Error;
-};
-
-TBody OpenBody(const QByteArray &bytes)
-{
-    TBody body;
-    QString error;
-    if (!Utils::ParseXml(bytes, body.Document, &error)) {
-        body.Error = error;
-        return body;
-    }
-    const QDomElement root = body.Document.documentElement();
-    if (root.tagName() != u"cwiczenie"_s) {
-        body.Error = u"the root element is not cwiczenie"_s;
-        return body;
-    }
-    body.Body = root.firstChildElement(u"body"_s);
-    if (body.Body.isNull())
-        body.Error = u"body is missing"_s;
-    return body;
 }
 
 } // namespace
@@ -73,10 +39,11 @@ TXMLDialogiBodyType::TXMLDialogiBodyType(const QDomElement &element) : m_element
 
 QString TXMLDialogiBodyType::Polecenie(int variant, int language) const
 {
-    for (const QDomElement &typ : ChildElements(m_element.firstChildElement(u"polecenia"_s), u"typ"_s)) {
+    for (const QDomElement &typ :
+         Course::ChildElements(m_element.firstChildElement(u"polecenia"_s), u"typ"_s)) {
         if (!HasId(typ, variant))
             continue;
-        for (const QDomElement &polecenie : ChildElements(typ, u"polecenie"_s)) {
+        for (const QDomElement &polecenie : Course::ChildElements(typ, u"polecenie"_s)) {
             if (HasId(polecenie, language))
                 return polecenie.text().trimmed();
         }
@@ -88,14 +55,14 @@ QString TXMLDialogiBodyType::Polecenie(int variant, int language) const
 QStringList TXMLDialogiBodyType::TrybyZnikania() const
 {
     QStringList texts;
-    for (const QDomElement &e : ChildElements(m_element, u"tryb_znikania"_s))
+    for (const QDomElement &e : Course::ChildElements(m_element, u"tryb_znikania"_s))
         texts.append(e.text());
     return texts;
 }
 
 QList<QDomElement> TXMLDialogiBodyType::Kwestie() const
 {
-    return ChildElements(m_element, u"kwestia"_s);
+    return Course::ChildElements(m_element, u"kwestia"_s);
 }
 
 TDialogueReadOptions DialogueReadOptions(int kind, int translationLanguage)
@@ -130,10 +97,11 @@ DialogueReadResult ReadDialogue(const QByteArray &bytes, const TDialogueReadOpti
         return result;
     };
 
-    const TBody opened = OpenBody(bytes);
-    if (!opened.Error.isEmpty())
-        return fail(opened.Error);
-    const TXMLDialogiBodyType body(opened.Body);
+    Exercises::TExerciseBody file;
+    QString error;
+    if (!Exercises::OpenExerciseBody(bytes, file, error, Exercises::EnvelopeNeeds::Body))
+        return fail(error);
+    const TXMLDialogiBodyType body(file.Body);
     Struct_Dialogi &dialogue = result.Dialogue;
     dialogue.Instruction = body.Polecenie(options.Variant, options.InstructionLanguage);
     dialogue.Hint = options.TranslationLanguage == 255
@@ -178,13 +146,8 @@ DialogueReadResult ReadDialogue(const QByteArray &bytes, const TDialogueReadOpti
 
 DialogueReadResult LoadDialogueExercise(const QString &path, const TDialogueReadOptions &options)
 {
-    DialogueReadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.Error = file.errorString();
-        return result;
-    }
-    result = ReadDialogue(file.readAll(), options);
+    DialogueReadResult result = Exercises::ReadExerciseFile<DialogueReadResult>(
+        path, [&](const QByteArray &bytes) { return ReadDialogue(bytes, options); });
     result.Dialogue.FilePath = path;
     return result;
 }
@@ -219,10 +182,11 @@ QString SpeakerLetter(int speaker)
 
 QStringList InspectDialogue(const QByteArray &bytes, const QList<int> &kinds, const QString &exercisePath)
 {
-    const TBody opened = OpenBody(bytes);
-    if (!opened.Error.isEmpty())
-        return {opened.Error};
-    const TXMLDialogiBodyType body(opened.Body);
+    Exercises::TExerciseBody file;
+    QString error;
+    if (!Exercises::OpenExerciseBody(bytes, file, error, Exercises::EnvelopeNeeds::Body))
+        return {error};
+    const TXMLDialogiBodyType body(file.Body);
 
     QStringList problems;
     const bool needsModes = kinds.contains(14) || kinds.contains(18);

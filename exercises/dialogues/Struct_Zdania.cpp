@@ -1,9 +1,7 @@
 #include "exercises/dialogues/Struct_Zdania.h"
+#include "exercises/shared/BodyXml.h"
 
 #include "utils/Utils.h"
-
-#include <QDomDocument>
-#include <QFile>
 
 #include <algorithm>
 
@@ -96,18 +94,10 @@ ZdaniaReadResult LoadSentenceExercise(const QByteArray &bytes, int variant, int 
                                       int translationLanguage)
 {
     ZdaniaReadResult result;
-    QDomDocument document;
-    QString error;
-    if (!Utils::ParseXml(bytes, document, &error)) {
-        result.Error = error;
+    Exercises::TExerciseBody file;
+    if (!Exercises::OpenExerciseBody(bytes, file, result.Error, Exercises::EnvelopeNeeds::Root))
         return result;
-    }
-    const QDomElement root = document.documentElement();
-    if (root.tagName() != u"cwiczenie"_s) {
-        result.Error = u"the root element is not cwiczenie"_s;
-        return result;
-    }
-    const TXMLZdaniaBodyType body(root.firstChildElement(u"body"_s));
+    const TXMLZdaniaBodyType body(file.Body);
     Struct_Zdania &exercise = result.Exercise;
     try {
         exercise.Instruction = body.Polecenie(variant, instructionLanguage);
@@ -133,13 +123,9 @@ ZdaniaReadResult LoadSentenceExercise(const QByteArray &bytes, int variant, int 
 ZdaniaReadResult LoadSentenceExerciseFile(const QString &path, int variant, int instructionLanguage,
                                           int translationLanguage)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ZdaniaReadResult result;
-        result.Error = file.errorString();
-        return result;
-    }
-    return LoadSentenceExercise(file.readAll(), variant, instructionLanguage, translationLanguage);
+    return Exercises::ReadExerciseFile<ZdaniaReadResult>(path, [&](const QByteArray &bytes) {
+        return LoadSentenceExercise(bytes, variant, instructionLanguage, translationLanguage);
+    });
 }
 
 QStringList InspectSentences(const QByteArray &bytes, const QList<int> &variants, int instructionLanguage,

@@ -1,6 +1,7 @@
 #include "exercises/dialogues/uFrmZdania.h"
 
 #include "exercises/frame/ExerciseHost.h"
+#include "exercises/frame/PaintArea.h"
 #include "learner/Struct_Config.h"
 #include "learner/TUser.h"
 #include "media/uFrmAnalizator.h"
@@ -26,35 +27,6 @@ constexpr int InstructionLanguage = 1;
 
 } // namespace
 
-TfrmZdania::TObszar::TObszar(TfrmZdania *form) : QWidget(form), m_form(form)
-{
-    setObjectName(u"Obszar"_s);
-    setMouseTracking(true);
-}
-
-void TfrmZdania::TObszar::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(font());
-    m_form->ObszarPaint(painter);
-}
-
-void TfrmZdania::TObszar::mousePressEvent(QMouseEvent *event)
-{
-    m_form->ObszarMouseDown(event);
-}
-
-void TfrmZdania::TObszar::mouseMoveEvent(QMouseEvent *event)
-{
-    m_form->ObszarMouseMove(event);
-}
-
-void TfrmZdania::TObszar::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_form->ObszarMouseUp(event);
-}
-
 TfrmZdania::TfrmZdania(int kind, IExerciseHost &host, QWidget *parent) : TExerciseScreen(kind, host, parent)
 {
 }
@@ -78,7 +50,14 @@ void TfrmZdania::CreateSentenceFrame(const QRect &obszar, int obszarFontPixels, 
     Statystyki->SetTextOgolnie(Utils::GetInterfaceText(106));
     Statystyki->SetTextStatystyka(Utils::GetInterfaceText(107));
 
-    Obszar = new TObszar(this);
+    Obszar = new TPaintArea(this, {.Paint =
+                                       [this](QPainter &painter) {
+                                           painter.setRenderHint(QPainter::TextAntialiasing);
+                                           ObszarPaint(painter);
+                                       },
+                                   .MouseDown = [this](QMouseEvent *event) { ObszarMouseDown(event); },
+                                   .MouseMove = [this](QMouseEvent *event) { ObszarMouseMove(event); },
+                                   .MouseUp = [this](QMouseEvent *event) { ObszarMouseUp(event); }});
     Obszar->setGeometry(obszar);
     QFont verdana(u"Verdana"_s);
     verdana.setPixelSize(obszarFontPixels);

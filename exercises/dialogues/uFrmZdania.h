@@ -14,6 +14,7 @@ class QAbstractButton;
 class QLabel;
 class QPainter;
 class TAALabel;
+class TPaintArea;
 class TVelResButton;
 class TVelZeszytStatystyki;
 
@@ -46,22 +47,6 @@ public:
 
 protected:
     TfrmZdania(int kind, IExerciseHost &host, QWidget *parent);
-
-    // The paint area; it hands paints and the mouse to the screen.
-    class TObszar : public QWidget
-    {
-    public:
-        explicit TObszar(TfrmZdania *form);
-
-    protected:
-        void paintEvent(QPaintEvent *event) override;
-        void mousePressEvent(QMouseEvent *event) override;
-        void mouseMoveEvent(QMouseEvent *event) override;
-        void mouseReleaseEvent(QMouseEvent *event) override;
-
-    private:
-        TfrmZdania *m_form;
-    };
 
     // The components every sentence screen has, the paint area and check button placed as
     // the screen's design places them.
@@ -99,7 +84,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
-    TObszar *Obszar = nullptr;
+    TPaintArea *Obszar = nullptr;
     TVelZeszytStatystyki *Statystyki = nullptr;
     TVelResButton *btnMedia = nullptr;
     TVelResButton *btnMedia2 = nullptr;

@@ -3,6 +3,7 @@
 #include "exercises/dialogues/SentenceText.h"
 #include "exercises/dialogues/WordArranging.h"
 #include "exercises/frame/ExerciseHost.h"
+#include "exercises/frame/PaintArea.h"
 #include "learner/Struct_Config.h"
 #include "media/uMedia.h"
 #include "reference/uFrmPomoc.h"

@@ -2,6 +2,7 @@
 
 #include "exercises/dialogues/SentenceText.h"
 #include "exercises/dialogues/WordArranging.h"
+#include "exercises/frame/PaintArea.h"
 #include "media/uMedia.h"
 #include "skin/VelResButton.h"
 #include "skin/uSkin.h"

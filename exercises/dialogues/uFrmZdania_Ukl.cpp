@@ -1,6 +1,7 @@
 #include "exercises/dialogues/uFrmZdania_Ukl.h"
 
 #include "exercises/frame/ExerciseHost.h"
+#include "exercises/frame/PaintArea.h"
 #include "learner/Struct_Config.h"
 #include "media/uMedia.h"
 #include "skin/AALabel.h"

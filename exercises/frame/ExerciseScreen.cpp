@@ -192,6 +192,7 @@ TAALabel *TExerciseScreen::CreateInstruction(const QRect &rect)
     m_instruction = new TAALabel(this);
     m_instruction->setObjectName(u"Polecenie"_s);
     m_instruction->setGeometry(rect);
+    m_instructionLeft = rect.left();
     QFont georgia(u"Georgia"_s);
     georgia.setPixelSize(20);
     m_instruction->SetFont(georgia);
@@ -215,6 +216,28 @@ void TExerciseScreen::SetInstruction(const QString &text, const QString &transla
     m_instruction->SetHint(translation);
     if (m_bubble)
         m_bubble->hide();
+}
+
+void TExerciseScreen::ClearInstruction()
+{
+    if (!m_instruction)
+        return;
+    m_instruction->hide();
+    m_instruction->move(m_instructionLeft, m_instruction->y());
+    SetInstruction(QString(), QString());
+}
+
+void TExerciseScreen::ShowFileInstruction(const QString &mediaFile, const QString &text,
+                                          const QString &translation, bool fileRead)
+{
+    SetupListenButtons(mediaFile);
+    if (!m_instruction)
+        return;
+    const auto *listen = findChild<TVelResButton *>(u"btnMedia2"_s, Qt::FindDirectChildrenOnly);
+    if (listen && !listen->isHidden())
+        m_instruction->move(m_instruction->x() + listen->width() + 10, m_instruction->y());
+    SetInstruction(text, translation);
+    m_instruction->setVisible(fileRead);
 }
 
 void TExerciseScreen::InstructionMouseDown(QMouseEvent *event)
@@ -246,6 +269,16 @@ TVelResButton *TExerciseScreen::CreateButton(const QString &name, const QRect &r
     button->SetFontColor(Qt::white);
     button->setGeometry(rect);
     return button;
+}
+
+TVelResButton *TExerciseScreen::CreateWordScreenTop(int listen2Width)
+{
+    CreateBackground();
+    CreateTitleBar();
+    CreateInstruction(QRect(100, 130, 480, 50));
+    TVelResButton *listen2 = CreateListenButton(u"btnMedia2"_s, QRect(100, 130, listen2Width, 50), false);
+    CreateListenButton(u"btnMedia"_s, QRect(808, 196, 200, 50));
+    return listen2;
 }
 
 TVelResButton *TExerciseScreen::CreateListenButton(const QString &name, const QRect &rect, bool showCaption)

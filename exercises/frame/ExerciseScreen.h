@@ -94,6 +94,17 @@ protected:
     TAALabel *CreateInstruction(const QRect &rect);
     TAALabel *Instruction() const { return m_instruction; }
     void SetInstruction(const QString &text, const QString &translation);
+    // Before a file is read: the instruction hidden, empty and back at its designed place.
+    void ClearInstruction();
+    // After a file is read: the listen buttons for its recording, the instruction moved right
+    // of "btnMedia2" while that shows, its texts, and the instruction shown when the file was
+    // read (a faulty file leaves it hidden).
+    void ShowFileInstruction(const QString &mediaFile, const QString &text, const QString &translation,
+                             bool fileRead);
+    // The top of the word screens' designs: background, title bar, instruction at (100, 130),
+    // the small listen button "btnMedia2" (listen2Width wide, no caption) under its start and
+    // the large "btnMedia" on the right. Returns btnMedia2.
+    TVelResButton *CreateWordScreenTop(int listen2Width = 63);
     // "btnMedia" / "btnMedia2": a listen button that plays PlayExerciseMedia(file).
     TVelResButton *CreateListenButton(const QString &name, const QRect &rect, bool showCaption = true);
     // Shows or hides the listen buttons for the exercise's recording (SetupMediaButton).
@@ -152,6 +163,7 @@ private:
     QImage m_background;
     QLabel *m_backgroundLabel = nullptr;
     TAALabel *m_instruction = nullptr;
+    int m_instructionLeft = 0; // as designed
     TVelDymek *m_bubble = nullptr;
     TVelResButton *m_btnSpr = nullptr;
     TVelResButton *m_btnPopraw = nullptr;

@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace Exercises {
 
-bool OpenExerciseBody(const QByteArray &bytes, TExerciseBody &file, QString &error)
+bool OpenExerciseBody(const QByteArray &bytes, TExerciseBody &file, QString &error, EnvelopeNeeds needs)
 {
     file = TExerciseBody();
     if (!Utils::ParseXml(bytes, file.Document, &error))
@@ -22,9 +22,21 @@ bool OpenExerciseBody(const QByteArray &bytes, TExerciseBody &file, QString &err
     }
     file.Config = root.firstChildElement(u"config"_s);
     file.Body = root.firstChildElement(u"body"_s);
-    if (file.Config.isNull() || file.Body.isNull()) {
-        error = u"config or body is missing"_s;
-        return false;
+    switch (needs) {
+    case EnvelopeNeeds::ConfigAndBody:
+        if (file.Config.isNull() || file.Body.isNull()) {
+            error = u"config or body is missing"_s;
+            return false;
+        }
+        break;
+    case EnvelopeNeeds::Body:
+        if (file.Body.isNull()) {
+            error = u"body is missing"_s;
+            return false;
+        }
+        break;
+    case EnvelopeNeeds::Root:
+        break;
     }
     return true;
 }
@@ -49,6 +61,18 @@ QString TextForLanguage(const QDomElement &parent, const QString &tag, int id)
             text = e.text().trimmed();
     }
     return text;
+}
+
+QString MediaName(const QString &multimedia)
+{
+    if (multimedia.endsWith(u".wav"_s, Qt::CaseSensitive))
+        return multimedia.chopped(4) + u".mp3"_s;
+    return multimedia;
+}
+
+QString ConfigMedia(const QDomElement &config)
+{
+    return MediaName(config.firstChildElement(u"multimedia"_s).text().trimmed());
 }
 
 QString WithExtension(const QString &name, const QString &extension)

@@ -1,7 +1,5 @@
 #include "exercises/shared/ExerciseRules.h"
 
-#include "exercises/shared/AnswerHint.h"
-
 #include "utils/Utils.h"
 
 #include <QFileInfo>
@@ -17,42 +15,19 @@ int TScore::Percent() const
     return ScorePercent(Good, Total()).value_or(0);
 }
 
-QString AnswerHint(const QString &learnerAnswer)
+QString TileMarkPicture(TileMark mark)
 {
-    // One builder for every screen (AnswerHint.h): the learner's text never acts as markup.
-    return ::AnswerHint(learnerAnswer);
-}
-
-bool ParseExerciseXml(const QByteArray &bytes, TExerciseXml &xml, QString *error)
-{
-    auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
-    QString parseError;
-    if (!Utils::ParseXml(bytes, xml.Document, &parseError))
-        return fail(parseError);
-    const QDomElement root = xml.Document.documentElement();
-    if (root.tagName() != u"cwiczenie"_s)
-        return fail(u"the root element is not cwiczenie"_s);
-    xml.Config = root.firstChildElement(u"config"_s);
-    xml.Body = root.firstChildElement(u"body"_s);
-    if (xml.Config.isNull() || xml.Body.isNull())
-        return fail(u"config or body is missing"_s);
-    return true;
-}
-
-QString PolecenieText(const QDomElement &body, int id)
-{
-    QString text;
-    for (QDomElement e = body.firstChildElement(u"polecenie"_s); !e.isNull();
-         e = e.nextSiblingElement(u"polecenie"_s)) {
-        int value = 0;
-        if (Utils::ParseInteger(e.attribute(u"id"_s), &value) && value == id)
-            text = e.text().trimmed();
+    switch (mark) {
+    case TileMark::Right:
+        return u"IMG_OK"_s;
+    case TileMark::Wrong:
+        return u"IMG_Zle"_s;
+    case TileMark::Info:
+        return u"IMG_Info"_s;
+    case TileMark::None:
+        break;
     }
-    return text;
+    return {};
 }
 
 QString CaptionWordAt(const QString &caption, int captionLeft, const TextMeasure &measure, int x)
@@ -77,13 +52,6 @@ QString FindExercisePicture(const QString &folder, const QString &exerciseFile)
             return path;
     }
     return {};
-}
-
-QString MediaName(const QString &multimedia)
-{
-    if (multimedia.endsWith(u".wav"_s, Qt::CaseSensitive))
-        return multimedia.chopped(4) + u".mp3"_s;
-    return multimedia;
 }
 
 } // namespace Exercises

@@ -1,13 +1,11 @@
 #pragma once
 // Rules every exercise screen shares, apart from drawing: the score in per cent with its
-// "nothing to score" case, the hint that names a learner's wrong answer, the word of a caption
-// under the pointer, and the envelope, polecenie texts, picture and recording of a file.
+// "nothing to score" case, the word of a caption under the pointer and the picture named after
+// an exercise file. The file's envelope and texts are read by BodyXml.h, the hint naming a
+// learner's wrong answer is built by AnswerHint.h.
 
 #include "utils/Random.h"
 
-#include <QByteArray>
-#include <QDomDocument>
-#include <QDomElement>
 #include <QList>
 #include <QString>
 
@@ -37,22 +35,11 @@ struct TScore
     int Percent() const;
 };
 
-// The hover hint over a wrong answer after the check: interface text 1 followed by the
-// learner's answer in bold, or interface text 2 in bold when the learner gave none.
-QString AnswerHint(const QString &learnerAnswer);
-
-// An exercise file's root, config and body, parsed from its bytes in whatever encoding its
-// declaration names. False with a message when the bytes are no exercise file.
-struct TExerciseXml
-{
-    QDomDocument Document;
-    QDomElement Config;
-    QDomElement Body;
-};
-bool ParseExerciseXml(const QByteArray &bytes, TExerciseXml &xml, QString *error);
-
-// The text of the last polecenie child of body whose id is id; empty when none matches.
-QString PolecenieText(const QDomElement &body, int id);
+// The mark a word-tile screen shows by a tile or a row after the check: right, wrong, or the
+// explained place of the right-answers view.
+enum class TileMark { None, Right, Wrong, Info };
+// The skin picture of a mark ("IMG_OK", "IMG_Zle", "IMG_Info"); empty for none.
+QString TileMarkPicture(TileMark mark);
 
 // The word of a centred caption under x (caption coordinates): the caption's words, split at
 // blanks, are measured from captionLeft, each word's box being the word followed by one blank.
@@ -63,9 +50,5 @@ QString CaptionWordAt(const QString &caption, int captionLeft, const TextMeasure
 // folder, base being the exercise file name without folder cut before its first ".".
 // Empty when there is none.
 QString FindExercisePicture(const QString &folder, const QString &exerciseFile);
-
-// The recording as played: an extension of exactly ".wav" becomes ".mp3" (the course ships
-// its recordings as mp3); any other spelling is kept as written.
-QString MediaName(const QString &multimedia);
 
 } // namespace Exercises

@@ -1,5 +1,7 @@
 #include "exercises/words/LaczenieModel.h"
 
+#include "exercises/shared/AnswerHint.h"
+
 #include <algorithm>
 
 namespace Laczenie {
@@ -88,7 +90,7 @@ QString TModel::RowHint(int row) const
 {
     if (!RightAnswers || row < 0 || row >= Rows_.size() || Rows_[row].State != RowState::Wrong)
         return {};
-    return Exercises::AnswerHint(Rows_[row].LearnerText);
+    return AnswerHint(Rows_[row].LearnerText);
 }
 
 int TileWidth(const QList<TTile> &tiles, const TextMeasure &measure)

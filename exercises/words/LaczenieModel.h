@@ -19,7 +19,7 @@ using Exercises::TextMeasure;
 using Exercises::TScore;
 
 enum class RowState { Empty, Occupied, Right, Wrong };
-enum class Mark { None, Right, Wrong, Info };
+using Mark = Exercises::TileMark;
 
 struct TRow
 {

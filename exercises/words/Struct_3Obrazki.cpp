@@ -73,11 +73,9 @@ ThreePicturesReadResult Read3Obrazki(const QByteArray &bytes, int instructionLan
 ThreePicturesReadResult Read3ObrazkiFile(const QString &path, int instructionLanguage,
                                          int translationLanguage)
 {
-    QByteArray bytes;
-    ThreePicturesReadResult result;
-    if (!Exercises::ReadWholeFile(path, bytes, result.Error))
-        return result;
-    return Read3Obrazki(bytes, instructionLanguage, translationLanguage);
+    return Exercises::ReadExerciseFile<ThreePicturesReadResult>(path, [&](const QByteArray &bytes) {
+        return Read3Obrazki(bytes, instructionLanguage, translationLanguage);
+    });
 }
 
 QStringList Inspect3Obrazki(const QByteArray &bytes, const QString &mediaFolder)

@@ -1,8 +1,6 @@
 #include "exercises/words/Struct_Laczenie.h"
 
-#include "exercises/shared/ExerciseRules.h"
-
-#include <QFile>
+#include "exercises/shared/BodyXml.h"
 
 using namespace Qt::StringLiterals;
 
@@ -29,7 +27,7 @@ TPara TXMLParaType::Para() const
 
 QString TXMLLaczenieBodyType::Polecenie(int id) const
 {
-    return Exercises::PolecenieText(m_element, id);
+    return Exercises::TextForLanguage(m_element, u"polecenie"_s, id);
 }
 
 bool TXMLLaczenieBodyType::HasPary() const
@@ -50,8 +48,8 @@ QList<TXMLParaType> TXMLLaczenieBodyType::Pary() const
 LaczenieReadResult ReadLaczenie(const QByteArray &bytes, int instructionLanguage, int translationLanguage)
 {
     LaczenieReadResult result;
-    Exercises::TExerciseXml xml;
-    if (!Exercises::ParseExerciseXml(bytes, xml, &result.Error))
+    Exercises::TExerciseBody xml;
+    if (!Exercises::OpenExerciseBody(bytes, xml, result.Error))
         return result;
     const TXMLLaczenieBodyType body(xml.Body);
     if (!body.HasPary()) {
@@ -59,7 +57,7 @@ LaczenieReadResult ReadLaczenie(const QByteArray &bytes, int instructionLanguage
         return result;
     }
     Struct_Laczenie &exercise = result.Exercise;
-    exercise.MediaFile = Exercises::MediaName(xml.Config.firstChildElement(u"multimedia"_s).text().trimmed());
+    exercise.MediaFile = Exercises::ConfigMedia(xml.Config);
     exercise.Instruction = body.Polecenie(instructionLanguage);
     exercise.Hint = body.Polecenie(translationLanguage);
     for (const TXMLParaType &para : body.Pary()) {
@@ -71,20 +69,16 @@ LaczenieReadResult ReadLaczenie(const QByteArray &bytes, int instructionLanguage
 
 LaczenieReadResult ReadLaczenieFile(const QString &path, int instructionLanguage, int translationLanguage)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        LaczenieReadResult result;
-        result.Error = file.errorString();
-        return result;
-    }
-    return ReadLaczenie(file.readAll(), instructionLanguage, translationLanguage);
+    return Exercises::ReadExerciseFile<LaczenieReadResult>(path, [&](const QByteArray &bytes) {
+        return ReadLaczenie(bytes, instructionLanguage, translationLanguage);
+    });
 }
 
 QStringList InspectLaczenie(const QByteArray &bytes)
 {
-    Exercises::TExerciseXml xml;
+    Exercises::TExerciseBody xml;
     QString error;
-    if (!Exercises::ParseExerciseXml(bytes, xml, &error))
+    if (!Exercises::OpenExerciseBody(bytes, xml, error))
         return {error};
     const TXMLLaczenieBodyType body(xml.Body);
     if (!body.HasPary())

@@ -93,11 +93,9 @@ OdkrywankaReadResult ReadOdkrywanka(const QByteArray &bytes, int instructionLang
 
 OdkrywankaReadResult ReadOdkrywankaFile(const QString &path, int instructionLanguage, int translationLanguage)
 {
-    QByteArray bytes;
-    OdkrywankaReadResult result;
-    if (!Exercises::ReadWholeFile(path, bytes, result.Error))
-        return result;
-    return ReadOdkrywanka(bytes, instructionLanguage, translationLanguage);
+    return Exercises::ReadExerciseFile<OdkrywankaReadResult>(path, [&](const QByteArray &bytes) {
+        return ReadOdkrywanka(bytes, instructionLanguage, translationLanguage);
+    });
 }
 
 QString UncoveringPictureName(const QString &exerciseFile)

@@ -2,7 +2,6 @@
 
 #include "course/Struct_Paczka.h"
 #include "exercises/shared/BodyXml.h"
-#include "exercises/words/Struct_Test.h"
 #include "utils/Utils.h"
 
 #include <QFileInfo>
@@ -53,19 +52,13 @@ QList<TXMLTFZdanieType> TXMLTF2BodyType::Zdania() const
 TF2ReadResult ReadTF2(const QByteArray &bytes, int instructionLanguage, int translationLanguage)
 {
     TF2ReadResult result;
-    auto fail = [&result](const QString &why) {
-        result.Exercise = Struct_TF2();
-        result.Error = why;
-        return result;
-    };
-
     Exercises::TExerciseBody file;
-    QString error;
-    if (!Exercises::OpenExerciseBody(bytes, file, error))
-        return fail(error);
+    if (!Exercises::OpenExerciseBody(bytes, file, result.Error))
+        return result;
+    const auto fail = &Exercises::ReadFault<TF2ReadResult>;
 
     Struct_TF2 &exercise = result.Exercise;
-    exercise.MediaFile = TestMediaName(file.Config.firstChildElement(u"multimedia"_s).text().trimmed());
+    exercise.MediaFile = Exercises::ConfigMedia(file.Config);
     const TXMLTF2BodyType body(file.Body);
     exercise.Instruction = body.Polecenie(instructionLanguage);
     exercise.Hint = body.Polecenie(translationLanguage);
@@ -94,11 +87,9 @@ TF2ReadResult ReadTF2(const QByteArray &bytes, int instructionLanguage, int tran
 
 TF2ReadResult ReadTF2File(const QString &path, int instructionLanguage, int translationLanguage)
 {
-    QByteArray bytes;
-    TF2ReadResult result;
-    if (!Exercises::ReadWholeFile(path, bytes, result.Error))
-        return result;
-    return ReadTF2(bytes, instructionLanguage, translationLanguage);
+    return Exercises::ReadExerciseFile<TF2ReadResult>(path, [&](const QByteArray &bytes) {
+        return ReadTF2(bytes, instructionLanguage, translationLanguage);
+    });
 }
 
 QString TrueFalsePictureName(const QString &exerciseFile, QChar placement)

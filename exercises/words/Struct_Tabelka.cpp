@@ -1,9 +1,8 @@
 #include "exercises/words/Struct_Tabelka.h"
 
-#include "exercises/shared/ExerciseRules.h"
+#include "exercises/shared/BodyXml.h"
 #include "utils/Utils.h"
 
-#include <QFile>
 #include <QMap>
 
 using namespace Qt::StringLiterals;
@@ -30,7 +29,7 @@ bool TXMLTabelkaWyrazType::Column(int *value) const
 
 QString TXMLTabelkaBodyType::Polecenie(int id) const
 {
-    return Exercises::PolecenieText(m_element, id);
+    return Exercises::TextForLanguage(m_element, u"polecenie"_s, id);
 }
 
 bool TXMLTabelkaBodyType::Col_count(int *value) const
@@ -71,15 +70,10 @@ QList<TXMLTabelkaWyrazType> TXMLTabelkaBodyType::Wyrazy() const
 TabelkaReadResult ReadTabelka(const QByteArray &bytes, int instructionLanguage, int translationLanguage)
 {
     TabelkaReadResult result;
-    auto fail = [&result](const QString &why) {
-        result.Exercise = Struct_Tabelka();
-        result.Error = why;
+    Exercises::TExerciseBody xml;
+    if (!Exercises::OpenExerciseBody(bytes, xml, result.Error))
         return result;
-    };
-    Exercises::TExerciseXml xml;
-    QString error;
-    if (!Exercises::ParseExerciseXml(bytes, xml, &error))
-        return fail(error);
+    const auto fail = &Exercises::ReadFault<TabelkaReadResult>;
     const TXMLTabelkaBodyType body(xml.Body);
     int columns = 0;
     int rows = 0;
@@ -91,7 +85,7 @@ TabelkaReadResult ReadTabelka(const QByteArray &bytes, int instructionLanguage, 
         return fail(u"wyrazy is missing"_s);
 
     Struct_Tabelka &table = result.Exercise;
-    table.MediaFile = Exercises::MediaName(xml.Config.firstChildElement(u"multimedia"_s).text().trimmed());
+    table.MediaFile = Exercises::ConfigMedia(xml.Config);
     table.Instruction = body.Polecenie(instructionLanguage);
     table.Hint = body.Polecenie(translationLanguage);
     table.Rows = std::max(0, rows);
@@ -108,13 +102,9 @@ TabelkaReadResult ReadTabelka(const QByteArray &bytes, int instructionLanguage, 
 
 TabelkaReadResult ReadTabelkaFile(const QString &path, int instructionLanguage, int translationLanguage)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        TabelkaReadResult result;
-        result.Error = file.errorString();
-        return result;
-    }
-    return ReadTabelka(file.readAll(), instructionLanguage, translationLanguage);
+    return Exercises::ReadExerciseFile<TabelkaReadResult>(path, [&](const QByteArray &bytes) {
+        return ReadTabelka(bytes, instructionLanguage, translationLanguage);
+    });
 }
 
 QStringList InspectTabelka(const QByteArray &bytes)
@@ -125,8 +115,9 @@ QStringList InspectTabelka(const QByteArray &bytes)
     const Struct_Tabelka &table = read.Exercise;
 
     QStringList problems;
-    Exercises::TExerciseXml xml;
-    Exercises::ParseExerciseXml(bytes, xml, nullptr);
+    Exercises::TExerciseBody xml;
+    QString error;
+    Exercises::OpenExerciseBody(bytes, xml, error); // read above without a fault
     const TXMLTabelkaBodyType body(xml.Body);
     int colCount = 0;
     body.Col_count(&colCount);

@@ -1,9 +1,8 @@
 #include "exercises/words/Struct_TabelkaCS.h"
 
-#include "exercises/shared/ExerciseRules.h"
+#include "exercises/shared/BodyXml.h"
 #include "utils/Utils.h"
 
-#include <QFile>
 #include <QMap>
 
 using namespace Qt::StringLiterals;
@@ -21,7 +20,7 @@ bool TXMLKolejnoscWyrazType::Kolejnosc(int *value) const
 
 QString TXMLTabelkaCSBodyType::Polecenie(int id) const
 {
-    return Exercises::PolecenieText(m_element, id);
+    return Exercises::TextForLanguage(m_element, u"polecenie"_s, id);
 }
 
 bool TXMLTabelkaCSBodyType::HasWyrazy() const
@@ -42,8 +41,8 @@ QList<TXMLKolejnoscWyrazType> TXMLTabelkaCSBodyType::Wyrazy() const
 TabelkaCSReadResult ReadTabelkaCS(const QByteArray &bytes, int instructionLanguage, int translationLanguage)
 {
     TabelkaCSReadResult result;
-    Exercises::TExerciseXml xml;
-    if (!Exercises::ParseExerciseXml(bytes, xml, &result.Error))
+    Exercises::TExerciseBody xml;
+    if (!Exercises::OpenExerciseBody(bytes, xml, result.Error))
         return result;
     const TXMLTabelkaCSBodyType body(xml.Body);
     if (!body.HasWyrazy()) {
@@ -51,7 +50,7 @@ TabelkaCSReadResult ReadTabelkaCS(const QByteArray &bytes, int instructionLangua
         return result;
     }
     Struct_TabelkaCS &exercise = result.Exercise;
-    exercise.MediaFile = Exercises::MediaName(xml.Config.firstChildElement(u"multimedia"_s).text().trimmed());
+    exercise.MediaFile = Exercises::ConfigMedia(xml.Config);
     exercise.Instruction = body.Polecenie(instructionLanguage);
     exercise.Hint = body.Polecenie(translationLanguage);
     for (const TXMLKolejnoscWyrazType &wyraz : body.Wyrazy()) {
@@ -66,13 +65,9 @@ TabelkaCSReadResult ReadTabelkaCS(const QByteArray &bytes, int instructionLangua
 
 TabelkaCSReadResult ReadTabelkaCSFile(const QString &path, int instructionLanguage, int translationLanguage)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        TabelkaCSReadResult result;
-        result.Error = file.errorString();
-        return result;
-    }
-    return ReadTabelkaCS(file.readAll(), instructionLanguage, translationLanguage);
+    return Exercises::ReadExerciseFile<TabelkaCSReadResult>(path, [&](const QByteArray &bytes) {
+        return ReadTabelkaCS(bytes, instructionLanguage, translationLanguage);
+    });
 }
 
 QStringList InspectTabelkaCS(const QByteArray &bytes)

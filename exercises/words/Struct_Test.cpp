@@ -1,26 +1,12 @@
 #include "exercises/words/Struct_Test.h"
 
-#include "exercises/shared/ExerciseRules.h"
+#include "course/Struct_Paczka.h"
+#include "exercises/shared/BodyXml.h"
 #include "utils/Utils.h"
-
-#include <QDomDocument>
-#include <QFile>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QList<QDomElement> ChildElements(const QDomElement &parent, const QString &name)
-{
-    QList<QDomElement> found;
-    for (QDomElement e = parent.firstChildElement(name); !e.isNull(); e = e.nextSiblingElement(name))
-        found.append(e);
-    return found;
-}
-
-} // namespace
 
 QString TXMLGrupaType::Naglowek() const
 {
@@ -30,7 +16,7 @@ QString TXMLGrupaType::Naglowek() const
 QStringList TXMLGrupaType::Odpowiedzi() const
 {
     QStringList texts;
-    for (const QDomElement &e : ChildElements(m_element, u"odpowiedz"_s))
+    for (const QDomElement &e : Course::ChildElements(m_element, u"odpowiedz"_s))
         texts.append(e.text().trimmed());
     return texts;
 }
@@ -42,13 +28,7 @@ QString TXMLGrupaType::Poprawne() const
 
 QString TXMLTestBodyType::Polecenie(int id) const
 {
-    QString text;
-    for (const QDomElement &e : ChildElements(m_element, u"polecenie"_s)) {
-        int value = 0;
-        if (Utils::ParseInteger(e.attribute(u"id"_s), &value) && value == id)
-            text = e.text().trimmed();
-    }
-    return text;
+    return Exercises::TextForLanguage(m_element, u"polecenie"_s, id);
 }
 
 bool TXMLTestBodyType::HasGrupy() const
@@ -59,7 +39,7 @@ bool TXMLTestBodyType::HasGrupy() const
 QList<TXMLGrupaType> TXMLTestBodyType::Grupy() const
 {
     QList<TXMLGrupaType> groups;
-    for (const QDomElement &e : ChildElements(m_element.firstChildElement(u"grupy"_s), u"grupa"_s))
+    for (const QDomElement &e : Course::ChildElements(m_element.firstChildElement(u"grupy"_s), u"grupa"_s))
         groups.append(TXMLGrupaType(e));
     return groups;
 }
@@ -69,31 +49,14 @@ bool IsListed(const QString &correctList, int n)
     return QString(correctList + u',').contains(QString(QString::number(n) + u','));
 }
 
-QString TestMediaName(const QString &multimedia)
-{
-    return Exercises::MediaName(multimedia);
-}
-
 TestReadResult ReadTest(const QByteArray &bytes, int instructionLanguage, int translationLanguage)
 {
     TestReadResult result;
-    auto fail = [&result](const QString &why) {
-        result.Test = Struct_Test();
-        result.Error = why;
+    Exercises::TExerciseBody file;
+    if (!Exercises::OpenExerciseBody(bytes, file, result.Error))
         return result;
-    };
-
-    QDomDocument document;
-    QString error;
-    if (!Utils::ParseXml(bytes, document, &error))
-        return fail(error);
-    const QDomElement root = document.documentElement();
-    if (root.tagName() != u"cwiczenie"_s)
-        return fail(u"the root element is not cwiczenie"_s);
-    const QDomElement config = root.firstChildElement(u"config"_s);
-    const QDomElement body = root.firstChildElement(u"body"_s);
-    if (config.isNull() || body.isNull())
-        return fail(u"config or body is missing"_s);
+    const auto fail = &Exercises::ReadFault<TestReadResult>;
+    const QDomElement &config = file.Config;
 
     int param1 = 0;
     if (!Utils::ParseInteger(config.firstChildElement(u"param1"_s).text(), &param1))
@@ -101,9 +64,9 @@ TestReadResult ReadTest(const QByteArray &bytes, int instructionLanguage, int tr
 
     Struct_Test &test = result.Test;
     test.SingleChoice = param1 != 0;
-    test.MediaFile = TestMediaName(config.firstChildElement(u"multimedia"_s).text().trimmed());
+    test.MediaFile = Exercises::ConfigMedia(config);
 
-    const TXMLTestBodyType testBody(body);
+    const TXMLTestBodyType testBody(file.Body);
     test.Instruction = testBody.Polecenie(instructionLanguage);
     test.Hint = testBody.Polecenie(translationLanguage);
     if (!testBody.HasGrupy())
@@ -129,13 +92,9 @@ TestReadResult ReadTest(const QByteArray &bytes, int instructionLanguage, int tr
 
 TestReadResult ReadTestFile(const QString &path, int instructionLanguage, int translationLanguage)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        TestReadResult result;
-        result.Error = file.errorString();
-        return result;
-    }
-    return ReadTest(file.readAll(), instructionLanguage, translationLanguage);
+    return Exercises::ReadExerciseFile<TestReadResult>(path, [&](const QByteArray &bytes) {
+        return ReadTest(bytes, instructionLanguage, translationLanguage);
+    });
 }
 
 QStringList InspectTest(const QByteArray &bytes)
@@ -145,10 +104,10 @@ QStringList InspectTest(const QByteArray &bytes)
         return {read.Error};
 
     QStringList problems;
-    QDomDocument document;
-    Utils::ParseXml(bytes, document);
-    const QList<TXMLGrupaType> grupy =
-        TXMLTestBodyType(document.documentElement().firstChildElement(u"body"_s)).Grupy();
+    Exercises::TExerciseBody file;
+    QString error;
+    Exercises::OpenExerciseBody(bytes, file, error); // read above without a fault
+    const QList<TXMLGrupaType> grupy = TXMLTestBodyType(file.Body).Grupy();
     bool anyRight = false;
     for (int g = 0; g < grupy.size(); ++g) {
         const QString where = u"group %1"_s.arg(g + 1);

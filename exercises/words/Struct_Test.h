@@ -99,7 +99,3 @@ QStringList InspectTest(const QByteArray &bytes);
 // True when number n is listed in a poprawne text: "n," occurs in the text followed by ",".
 // So "12" lists 2 as well as 12, the rule stored course files were written against.
 bool IsListed(const QString &correctList, int n);
-
-// The recording as played: an extension of exactly ".wav" becomes ".mp3" (the course ships
-// its recordings as mp3); any other spelling is kept as written.
-QString TestMediaName(const QString &multimedia);

@@ -1,26 +1,17 @@
 #include "exercises/words/Struct_Wpisywanie.h"
 
+#include "exercises/shared/BodyXml.h"
 #include "exercises/shared/TaggedText.h"
 #include "exercises/words/GapTypingModel.h"
-#include "exercises/words/Struct_Test.h"
 #include "utils/Utils.h"
 
-#include <QDomDocument>
-#include <QFile>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
 QString TXMLWpisywanieBodyType::Polecenie(int id) const
 {
-    QString text;
-    for (QDomElement e = m_element.firstChildElement(u"polecenie"_s); !e.isNull();
-         e = e.nextSiblingElement(u"polecenie"_s)) {
-        int value = 0;
-        if (Utils::ParseInteger(e.attribute(u"id"_s), &value) && value == id)
-            text = e.text().trimmed();
-    }
-    return text;
+    return Exercises::TextForLanguage(m_element, u"polecenie"_s, id);
 }
 
 QString TXMLWpisywanieBodyType::Minislownik() const
@@ -41,29 +32,16 @@ QString TXMLWpisywanieBodyType::Tresc() const
 WpisywanieReadResult ReadWpisywanie(const QByteArray &bytes, int instructionLanguage, int translationLanguage)
 {
     WpisywanieReadResult result;
-    auto fail = [&result](const QString &why) {
-        result.Exercise = Struct_Wpisywanie();
-        result.Error = why;
+    Exercises::TExerciseBody file;
+    if (!Exercises::OpenExerciseBody(bytes, file, result.Error))
         return result;
-    };
-
-    QDomDocument document;
-    QString error;
-    if (!Utils::ParseXml(bytes, document, &error))
-        return fail(error);
-    const QDomElement root = document.documentElement();
-    if (root.tagName() != u"cwiczenie"_s)
-        return fail(u"the root element is not cwiczenie"_s);
-    const QDomElement config = root.firstChildElement(u"config"_s);
-    const QDomElement body = root.firstChildElement(u"body"_s);
-    if (config.isNull() || body.isNull())
-        return fail(u"config or body is missing"_s);
-    const TXMLWpisywanieBodyType wpisywanie(body);
+    const auto fail = &Exercises::ReadFault<WpisywanieReadResult>;
+    const TXMLWpisywanieBodyType wpisywanie(file.Body);
     if (!wpisywanie.HasTresc())
         return fail(u"tresc is missing"_s);
 
     Struct_Wpisywanie &exercise = result.Exercise;
-    exercise.MediaFile = TestMediaName(config.firstChildElement(u"multimedia"_s).text().trimmed());
+    exercise.MediaFile = Exercises::ConfigMedia(file.Config);
     exercise.Instruction = wpisywanie.Polecenie(instructionLanguage);
     exercise.Hint = wpisywanie.Polecenie(translationLanguage);
     exercise.PhraseList = wpisywanie.Minislownik();
@@ -73,13 +51,9 @@ WpisywanieReadResult ReadWpisywanie(const QByteArray &bytes, int instructionLang
 
 WpisywanieReadResult ReadWpisywanieFile(const QString &path, int instructionLanguage, int translationLanguage)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        WpisywanieReadResult result;
-        result.Error = file.errorString();
-        return result;
-    }
-    return ReadWpisywanie(file.readAll(), instructionLanguage, translationLanguage);
+    return Exercises::ReadExerciseFile<WpisywanieReadResult>(path, [&](const QByteArray &bytes) {
+        return ReadWpisywanie(bytes, instructionLanguage, translationLanguage);
+    });
 }
 
 namespace {

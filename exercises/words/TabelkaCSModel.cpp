@@ -1,5 +1,7 @@
 #include "exercises/words/TabelkaCSModel.h"
 
+#include "exercises/shared/AnswerHint.h"
+
 #include <algorithm>
 
 namespace TabelkaCS {
@@ -98,7 +100,7 @@ QString TModel::LearnerWordAt(int position) const
 QString TModel::PlaceHint(int position) const
 {
     const QString word = LearnerWordAt(position);
-    return word.isEmpty() ? QString() : Exercises::AnswerHint(word);
+    return word.isEmpty() ? QString() : AnswerHint(word);
 }
 
 int TileWidth(const QList<TTile> &tiles, const TextMeasure &measure)

@@ -17,7 +17,7 @@ using Exercises::RandomPick;
 using Exercises::TextMeasure;
 using Exercises::TScore;
 
-enum class Mark { None, Right, Wrong, Info };
+using Mark = Exercises::TileMark;
 
 struct TTile
 {

@@ -1,5 +1,7 @@
 #include "exercises/words/TabelkaModel.h"
 
+#include "exercises/shared/AnswerHint.h"
+
 #include <algorithm>
 
 namespace Tabelka {
@@ -59,8 +61,7 @@ TScore TModel::Check()
             tile.Hint.clear();
             ++Score.Good;
         } else {
-            tile.Hint =
-                Exercises::AnswerHint(tile.Cell.IsCell() ? Headings_.value(tile.Cell.Column - 1) : QString());
+            tile.Hint = AnswerHint(tile.Cell.IsCell() ? Headings_.value(tile.Cell.Column - 1) : QString());
             ++Score.Bad;
         }
     }

@@ -18,7 +18,7 @@ using Exercises::RandomPick;
 using Exercises::TextMeasure;
 using Exercises::TScore;
 
-enum class Mark { None, Right, Wrong, Info };
+using Mark = Exercises::TileMark;
 
 // A cell by its 1-based row and column; row 0 is no cell.
 struct TCell

@@ -1,6 +1,7 @@
 #include "exercises/words/uFrmAntonimy.h"
 
 #include "exercises/frame/ExerciseHost.h"
+#include "exercises/frame/PaintArea.h"
 #include "exercises/shared/Klocek.h"
 #include "exercises/shared/TileScreen.h"
 #include "learner/Struct_Config.h"
@@ -23,7 +24,6 @@ using namespace Laczenie;
 
 namespace {
 
-constexpr int PolecenieLeft = 100;
 constexpr int InstructionLanguage = 1;
 
 QFont TileFont()
@@ -38,30 +38,7 @@ const QColor TextColour(52, 52, 52);
 
 } // namespace
 
-// The rows' paint area: it hands its events to the screen, which owns the model.
-class TfrmAntonimy::TObszar : public QWidget
-{
-public:
-    explicit TObszar(TfrmAntonimy *form) : QWidget(form), m_form(form)
-    {
-        setObjectName(u"Obszar"_s);
-        setMouseTracking(true);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        m_form->ObszarPaint(painter);
-    }
-    void mousePressEvent(QMouseEvent *event) override { m_form->ObszarMouseDown(event); }
-    void mouseMoveEvent(QMouseEvent *event) override { m_form->ObszarMouseMove(event); }
-
-private:
-    TfrmAntonimy *m_form;
-};
-
-TfrmAntonimy::TfrmAntonimy(IExerciseHost &host, QWidget *parent) : TExerciseScreen(KindCode, host, parent)
+TfrmAntonimy::TfrmAntonimy(IExerciseHost &host, QWidget *parent) : TTileScreen(KindCode, host, parent)
 {
     CreateComponents();
     FinishCreation();
@@ -73,17 +50,14 @@ TfrmAntonimy::~TfrmAntonimy() = default;
 
 void TfrmAntonimy::CreateComponents()
 {
-    CreateBackground();
-    CreateTitleBar();
-    CreateInstruction(QRect(PolecenieLeft, 130, 480, 50));
-    btnMedia2 = CreateListenButton(u"btnMedia2"_s, QRect(100, 130, 64, 50), false);
+    btnMedia2 = CreateWordScreenTop(64);
 
-    Obszar = new TObszar(this);
+    Obszar = new TPaintArea(this, {.Paint = [this](QPainter &painter) { ObszarPaint(painter); },
+                                   .MouseDown = [this](QMouseEvent *event) { ObszarMouseDown(event); },
+                                   .MouseMove = [this](QMouseEvent *event) { ObszarMouseMove(event); }});
     Obszar->setGeometry(AreaLeft, GridTop, AreaWidth, 10);
 
-    CreateResultPanel();
-    CreateListenButton(u"btnMedia"_s, QRect(808, 196, 200, 50));
-    CreateCheckButtons(QRect(808, 670, 200, 50), QRect(808, 614, 200, 50));
+    CreateTileScreenButtons();
 
     IMG_Kostka1 = CreateSkinPicture(this, u"IMG_Kostka1"_s, u"IMG_Kostka1"_s);
     IMG_Kostka2 = CreateSkinPicture(this, u"IMG_Kostka2"_s, u"IMG_Kostka2"_s);
@@ -99,9 +73,7 @@ void TfrmAntonimy::CreateComponents()
 
 void TfrmAntonimy::Reset()
 {
-    Instruction()->hide();
-    Instruction()->move(PolecenieLeft, Instruction()->y());
-    SetInstruction(QString(), QString());
+    ClearInstruction();
     StartNewRun();
     ClearTiles();
     Model_ = TModel();
@@ -110,12 +82,6 @@ void TfrmAntonimy::Reset()
     Obszar->hide();
     Obszar->setGeometry(AreaLeft, GridTop, AreaWidth, 10);
     SetCheckState(CheckState::Checking);
-}
-
-void TfrmAntonimy::ClearTiles()
-{
-    qDeleteAll(Kostki);
-    Kostki.clear();
 }
 
 bool TfrmAntonimy::LoadFile(const QString &path)
@@ -128,11 +94,7 @@ bool TfrmAntonimy::LoadFile(const QString &path)
         read.Exercise = Struct_Laczenie();
     }
     const Struct_Laczenie &exercise = read.Exercise;
-    SetupListenButtons(exercise.MediaFile);
-    if (!btnMedia2->isHidden())
-        Instruction()->move(Instruction()->x() + btnMedia2->width() + 10, Instruction()->y());
-    SetInstruction(exercise.Instruction, exercise.Hint);
-    Instruction()->setVisible(read.Ok());
+    ShowFileInstruction(exercise.MediaFile, exercise.Instruction, exercise.Hint, read.Ok());
 
     Model_ = TModel(exercise.Pairs, Random());
     BuildTiles();
@@ -153,12 +115,9 @@ void TfrmAntonimy::BuildTiles()
     const QFontMetrics metrics(face.Font, this);
     W = Laczenie::TileWidth(Model_.Tiles(),
                             [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
-    for (int i = 0; i < Model_.Count(); ++i) {
-        TKlocek *tile = CreateTile(this, u"slowo%1"_s.arg(i), face, Model_.Tiles()[i].Text);
-        tile->resize(W, TileHeight);
-        tile->SetDropHandler([this, i](TKlocek &, QPoint at) { return DropTile(i, at); });
-        Kostki.append(tile);
-    }
+    // Tile i comes from pair i.
+    for (int i = 0; i < Model_.Count(); ++i)
+        AddTile(face, Model_.Tiles()[i].Text)->resize(W, TileHeight);
     const QList<int> &grid = Model_.GridOrder();
     for (int k = 0; k < grid.size(); ++k) {
         TKlocek *tile = Kostki[grid[k]];
@@ -249,22 +208,9 @@ void TfrmAntonimy::ObszarPaint(QPainter &painter)
                                middle);
             painter.drawPixmap(slot.right() + 1 - right.width(), slot.top(), right);
         }
-        QString mark;
-        switch (Model_.RowMark(row)) {
-        case Mark::Right:
-            mark = u"IMG_OK"_s;
-            break;
-        case Mark::Wrong:
-            mark = u"IMG_Zle"_s;
-            break;
-        case Mark::Info:
-            mark = u"IMG_Info"_s;
-            break;
-        case Mark::None:
-            break;
-        }
-        if (!mark.isEmpty())
-            painter.drawPixmap(Rows.Marks[row], Host().Picture(mark));
+        const QPixmap mark = MarkPicture(Model_.RowMark(row));
+        if (!mark.isNull())
+            painter.drawPixmap(Rows.Marks[row], mark);
         painter.setPen(Qt::black);
         painter.drawLine(Rows.Dashes[row]);
     }
@@ -300,20 +246,10 @@ void TfrmAntonimy::ObszarMouseMove(QMouseEvent *event)
 void TfrmAntonimy::btnSprClick()
 {
     if (CheckButtonState() == CheckState::Checked) {
-        // Again: the same file in a fresh random order.
-        Reset();
-        LoadFile(PlikCwiczenia);
-        LayOutOnce();
+        RunAgain();
         return;
     }
-    const Exercises::TScore score = Model_.Check();
-    for (TKlocek *tile : std::as_const(Kostki))
-        tile->SetFrozen(true);
-    SetCheckState(CheckState::Checked, score.HasScore() && score.Percent() < 100);
-    if (score.HasScore()) {
-        PlaySkinSound(u"WAV_WYNIK"_s);
-        ShowResult(score.Percent());
-    }
+    FinishCheck(Model_.Check());
     Obszar->update();
 }
 

@@ -4,17 +4,16 @@
 // learner drags every tile into the slot of its row, checks, and may see every tile moved to
 // its own row with the wrong rows explained. The rules live in LaczenieModel.
 
-#include "exercises/frame/ExerciseScreen.h"
-#include "exercises/shared/Klocek.h"
+#include "exercises/shared/TileScreen.h"
 #include "exercises/words/LaczenieModel.h"
 #include "reference/Slownik.h"
 
 #include <QList>
 
 class QLabel;
-class TVelResButton;
+class TPaintArea;
 
-class TfrmAntonimy : public TExerciseScreen
+class TfrmAntonimy : public TTileScreen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfrmAntonimy)
@@ -25,7 +24,7 @@ public:
     ~TfrmAntonimy() override;
 
     // Reset: the state before a file is read.
-    void Reset();
+    void Reset() override;
     // Reads the pairs and lays out a fresh shuffle of the tiles; a fault is reported and
     // leaves the screen without pairs.
     bool LoadFile(const QString &path) override;
@@ -36,8 +35,6 @@ public:
 
     // State, for tests and the gallery.
     const Laczenie::TModel &Model() const { return Model_; }
-    QString FilePath() const { return PlikCwiczenia; }
-    QList<TKlocek *> Tiles() const { return Kostki; }
     // The slot of row in form coordinates, as last laid out.
     QRect SlotRect(int row) const;
     // The mark area of row in form coordinates.
@@ -49,19 +46,16 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    class TObszar;
     void CreateComponents();
     void BuildTiles();
     void LayOutRows();
-    TKlocek::TDrop DropTile(int tile, QPoint formPoint);
+    TKlocek::TDrop DropTile(int tile, QPoint formPoint) override;
     void ObszarPaint(QPainter &painter);
     void ObszarMouseDown(QMouseEvent *event);
     void ObszarMouseMove(QMouseEvent *event);
-    void ClearTiles();
     QFont PromptFont() const;
 
-    TVelResButton *btnMedia2 = nullptr;
-    TObszar *Obszar = nullptr;
+    TPaintArea *Obszar = nullptr;
     QLabel *IMG_Kostka1 = nullptr;
     QLabel *IMG_Kostka2 = nullptr;
     QLabel *IMG_Kostka3 = nullptr;
@@ -71,9 +65,7 @@ private:
     QLabel *IMG_Antonimy = nullptr;
 
     Laczenie::TModel Model_;
-    QList<TKlocek *> Kostki; // tile i comes from pair i
     Laczenie::TRowsLayout Rows;
-    QString PlikCwiczenia;
     int W = 0;
     TPozycjeSlowek Slowka;
 };

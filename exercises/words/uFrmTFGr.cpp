@@ -1,6 +1,7 @@
 #include "exercises/words/uFrmTFGr.h"
 
 #include "exercises/frame/ExerciseHost.h"
+#include "exercises/frame/PaintArea.h"
 #include "exercises/words/AnswerBox.h"
 #include "learner/Struct_Config.h"
 #include "reference/uSlownik.h"
@@ -22,8 +23,6 @@ using namespace Qt::StringLiterals;
 using namespace TrueFalseModel;
 
 namespace {
-
-constexpr int PolecenieLeft = 100;
 
 QFont TableFont(bool bold = false)
 {
@@ -59,29 +58,6 @@ QPixmap RulePicture(const QSize &size, Qt::Orientation along)
 
 } // namespace
 
-// The table's paint area: it hands its events to the screen, which owns the model.
-class TfrmTFGr::TObszar : public QWidget
-{
-public:
-    explicit TObszar(TfrmTFGr *form) : QWidget(form), m_form(form)
-    {
-        setObjectName(u"Obszar"_s);
-        setMouseTracking(true);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        m_form->ObszarPaint(painter);
-    }
-    void mousePressEvent(QMouseEvent *event) override { m_form->ObszarMouseDown(event); }
-    void mouseMoveEvent(QMouseEvent *event) override { m_form->ObszarMouseMove(event); }
-
-private:
-    TfrmTFGr *m_form;
-};
-
 TfrmTFGr::TfrmTFGr(IExerciseHost &host, QWidget *parent) : TExerciseScreen(KindCode, host, parent)
 {
     CreateComponents();
@@ -94,13 +70,11 @@ TfrmTFGr::~TfrmTFGr() = default;
 
 void TfrmTFGr::CreateComponents()
 {
-    CreateBackground();
-    CreateTitleBar();
-    CreateInstruction(QRect(PolecenieLeft, 130, 480, 50));
-    btnMedia2 = CreateListenButton(u"btnMedia2"_s, QRect(100, 130, 63, 50), false);
-    CreateListenButton(u"btnMedia"_s, QRect(808, 196, 200, 50));
+    btnMedia2 = CreateWordScreenTop();
 
-    Obszar = new TObszar(this);
+    Obszar = new TPaintArea(this, {.Paint = [this](QPainter &painter) { ObszarPaint(painter); },
+                                   .MouseDown = [this](QMouseEvent *event) { ObszarMouseDown(event); },
+                                   .MouseMove = [this](QMouseEvent *event) { ObszarMouseMove(event); }});
     Obszar->setGeometry(100, 190, AreaWidth, AreaHeight);
 
     CreateResultPanel();
@@ -122,9 +96,7 @@ void TfrmTFGr::CreateComponents()
 
 void TfrmTFGr::Reset()
 {
-    Instruction()->hide();
-    Instruction()->move(PolecenieLeft, Instruction()->y());
-    SetInstruction(QString(), QString());
+    ClearInstruction();
     StartNewRun();
     Zdania.clear();
     Sprawdzone = false;
@@ -145,11 +117,7 @@ bool TfrmTFGr::LoadFile(const QString &path)
     }
     const Struct_TF2 &exercise = read.Exercise;
 
-    SetupListenButtons(exercise.MediaFile);
-    if (!btnMedia2->isHidden())
-        Instruction()->move(Instruction()->x() + btnMedia2->width() + 10, Instruction()->y());
-    SetInstruction(exercise.Instruction, exercise.Hint);
-    Instruction()->setVisible(read.Ok());
+    ShowFileInstruction(exercise.MediaFile, exercise.Instruction, exercise.Hint, read.Ok());
 
     Naglowek1 = exercise.LeftHeading;
     Naglowek2 = exercise.RightHeading;

@@ -13,6 +13,7 @@
 #include <QImage>
 
 class QLabel;
+class TPaintArea;
 class TVelResButton;
 
 class TfrmTFGr : public TExerciseScreen
@@ -51,7 +52,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    class TObszar;
     void CreateComponents();
     TrueFalseModel::TableView View() const;
     TrueFalseModel::TableLayout LayOut();
@@ -62,7 +62,7 @@ private:
 
     // Components of its own, named as the design names them; the frame makes the others.
     TVelResButton *btnMedia2 = nullptr;
-    TObszar *Obszar = nullptr;
+    TPaintArea *Obszar = nullptr;
     QLabel *Stan_0 = nullptr;
     QLabel *Stan_1 = nullptr;
     QLabel *Pion = nullptr;

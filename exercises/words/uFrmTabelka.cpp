@@ -20,7 +20,6 @@ using namespace Tabelka;
 
 namespace {
 
-constexpr int PolecenieLeft = 100;
 constexpr int InstructionLanguage = 1;
 const QColor CellBorder(188, 188, 188);
 
@@ -57,7 +56,7 @@ private:
     QFont m_font;
 };
 
-TfrmTabelka::TfrmTabelka(IExerciseHost &host, QWidget *parent) : TExerciseScreen(KindCode, host, parent)
+TfrmTabelka::TfrmTabelka(IExerciseHost &host, QWidget *parent) : TTileScreen(KindCode, host, parent)
 {
     SlowkoFont = QFont(u"Tahoma"_s);
     SlowkoFont.setPixelSize(12);
@@ -71,13 +70,8 @@ TfrmTabelka::~TfrmTabelka() = default;
 
 void TfrmTabelka::CreateComponents()
 {
-    CreateBackground();
-    CreateTitleBar();
-    CreateInstruction(QRect(PolecenieLeft, 130, 480, 50));
-    btnMedia2 = CreateListenButton(u"btnMedia2"_s, QRect(100, 130, 63, 50), false);
-    CreateListenButton(u"btnMedia"_s, QRect(808, 196, 200, 50));
-    CreateResultPanel();
-    CreateCheckButtons(QRect(808, 670, 200, 50), QRect(808, 614, 200, 50));
+    btnMedia2 = CreateWordScreenTop();
+    CreateTileScreenButtons();
     IMG_GradCell = CreateSkinPicture(this, u"IMG_GradCell"_s, u"IMG_GradCell"_s);
     IMG_GradHeader = CreateSkinPicture(this, u"IMG_GradHeader"_s, u"IMG_GradHeader"_s);
     IMG_Table = new QLabel(this);
@@ -94,16 +88,13 @@ void TfrmTabelka::Reset()
     Tabela = TTableLayout();
     Dane = Struct_Tabelka();
     W = 0;
-    Instruction()->hide();
-    SetInstruction(QString(), QString());
-    Instruction()->move(PolecenieLeft, Instruction()->y());
+    ClearInstruction();
     SetCheckState(CheckState::Checking);
 }
 
 void TfrmTabelka::ClearTable()
 {
-    qDeleteAll(Kostki);
-    Kostki.clear();
+    ClearTiles();
     qDeleteAll(Naglowki);
     Naglowki.clear();
     qDeleteAll(Komorki);
@@ -120,11 +111,7 @@ bool TfrmTabelka::LoadFile(const QString &path)
         read.Exercise = Struct_Tabelka();
     }
     Dane = read.Exercise;
-    SetupListenButtons(Dane.MediaFile);
-    if (!btnMedia2->isHidden())
-        Instruction()->move(Instruction()->x() + btnMedia2->width() + 10, Instruction()->y());
-    SetInstruction(Dane.Instruction, Dane.Hint);
-    Instruction()->setVisible(read.Ok());
+    ShowFileInstruction(Dane.MediaFile, Dane.Instruction, Dane.Hint, read.Ok());
     const QFontMetrics metrics(SlowkoFont, this);
     W = CellWidth(Dane, [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
     Build();
@@ -160,11 +147,8 @@ void TfrmTabelka::Build()
     face.Border = CellBorder;
     face.Font = SlowkoFont;
     face.Colour = Qt::black;
-    for (int k = 0; k < Model_.Tiles().size(); ++k) {
-        TKlocek *tile = CreateTile(this, u"slowo%1"_s.arg(k), face, Model_.Tiles()[k].Text);
-        tile->SetDropHandler([this, k](TKlocek &, QPoint at) { return DropTile(k, at); });
-        Kostki.append(tile);
-    }
+    for (const TTile &tile : Model_.Tiles())
+        AddTile(face, tile.Text);
     LayOut();
 }
 
@@ -219,21 +203,7 @@ TKlocek::TDrop TfrmTabelka::DropTile(int tile, QPoint formPoint)
 void TfrmTabelka::ShowMarks()
 {
     for (int k = 0; k < Kostki.size(); ++k) {
-        QString mark;
-        switch (Model_.TileMark(k)) {
-        case Mark::Right:
-            mark = u"IMG_OK"_s;
-            break;
-        case Mark::Wrong:
-            mark = u"IMG_Zle"_s;
-            break;
-        case Mark::Info:
-            mark = u"IMG_Info"_s;
-            break;
-        case Mark::None:
-            break;
-        }
-        Kostki[k]->SetMark(mark.isEmpty() ? QPixmap() : Host().Picture(mark));
+        Kostki[k]->SetMark(MarkPicture(Model_.TileMark(k)));
         Kostki[k]->SetHint(Model_.Tiles()[k].Hint);
     }
 }
@@ -241,22 +211,13 @@ void TfrmTabelka::ShowMarks()
 void TfrmTabelka::btnSprClick()
 {
     if (CheckButtonState() == CheckState::Checked) {
-        // Again: a new background, the same file in a fresh random order.
-        Reset();
-        NewBackground();
-        LoadFile(PlikCwiczenia);
-        LayOutOnce();
+        // Again on a new background.
+        RunAgain(true);
         return;
     }
     const Exercises::TScore score = Model_.Check();
-    for (TKlocek *tile : std::as_const(Kostki))
-        tile->SetFrozen(true);
     ShowMarks();
-    SetCheckState(CheckState::Checked, score.HasScore() && score.Percent() < 100);
-    if (score.HasScore()) {
-        PlaySkinSound(u"WAV_WYNIK"_s);
-        ShowResult(score.Percent());
-    }
+    FinishCheck(score);
 }
 
 void TfrmTabelka::btnPoprawClick()

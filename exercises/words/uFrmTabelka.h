@@ -4,17 +4,15 @@
 // belongs to (any row), checks, and may see the wrong tiles moved into their own columns. The
 // rules live in TabelkaModel.
 
-#include "exercises/frame/ExerciseScreen.h"
-#include "exercises/shared/Klocek.h"
+#include "exercises/shared/TileScreen.h"
 #include "exercises/words/TabelkaModel.h"
 
 #include <QFont>
 #include <QList>
 
 class QLabel;
-class TVelResButton;
 
-class TfrmTabelka : public TExerciseScreen
+class TfrmTabelka : public TTileScreen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfrmTabelka)
@@ -24,7 +22,7 @@ public:
     explicit TfrmTabelka(IExerciseHost &host, QWidget *parent = nullptr);
     ~TfrmTabelka() override;
 
-    void Reset();
+    void Reset() override;
     bool LoadFile(const QString &path) override;
     void LayOutOnce() override;
 
@@ -34,8 +32,6 @@ public:
     // State, for tests and the gallery.
     const Tabelka::TModel &Model() const { return Model_; }
     const Tabelka::TTableLayout &Table() const { return Tabela; }
-    QList<TKlocek *> Tiles() const { return Kostki; }
-    QString FilePath() const { return PlikCwiczenia; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -46,10 +42,9 @@ private:
     void Build();
     void LayOut();
     void ClearTable();
-    TKlocek::TDrop DropTile(int tile, QPoint formPoint);
+    TKlocek::TDrop DropTile(int tile, QPoint formPoint) override;
     void ShowMarks();
 
-    TVelResButton *btnMedia2 = nullptr;
     QLabel *IMG_GradCell = nullptr;
     QLabel *IMG_GradHeader = nullptr;
     QLabel *IMG_Table = nullptr;
@@ -57,10 +52,8 @@ private:
 
     Tabelka::TModel Model_;
     Tabelka::TTableLayout Tabela;
-    QList<TKlocek *> Kostki;      // tile k in creation order
     QList<TCellShape *> Naglowki; // header cells by column
     QList<TCellShape *> Komorki;  // table cells, row by row
     Struct_Tabelka Dane;
-    QString PlikCwiczenia;
     int W = 0;
 };

@@ -1,6 +1,7 @@
 #include "exercises/words/uFrmTabelkaCS.h"
 
 #include "exercises/frame/ExerciseHost.h"
+#include "exercises/frame/PaintArea.h"
 #include "exercises/shared/Klocek.h"
 #include "exercises/shared/TileScreen.h"
 #include "learner/Struct_Config.h"
@@ -22,35 +23,11 @@ using namespace TabelkaCS;
 
 namespace {
 
-constexpr int PolecenieLeft = 100;
 constexpr int InstructionLanguage = 1;
 
 } // namespace
 
-// The marks beside the column, shown from the check on; it explains the wrong places in the
-// right-answers view.
-class TfrmTabelkaCS::TObszar : public QWidget
-{
-public:
-    explicit TObszar(TfrmTabelkaCS *form) : QWidget(form), m_form(form)
-    {
-        setObjectName(u"Obszar"_s);
-        setMouseTracking(true);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        m_form->ObszarPaint(painter);
-    }
-    void mouseMoveEvent(QMouseEvent *event) override { m_form->ObszarMouseMove(event); }
-
-private:
-    TfrmTabelkaCS *m_form;
-};
-
-TfrmTabelkaCS::TfrmTabelkaCS(IExerciseHost &host, QWidget *parent) : TExerciseScreen(KindCode, host, parent)
+TfrmTabelkaCS::TfrmTabelkaCS(IExerciseHost &host, QWidget *parent) : TTileScreen(KindCode, host, parent)
 {
     KostkaFont = QFont(u"Verdana"_s);
     KostkaFont.setPixelSize(13);
@@ -64,18 +41,16 @@ TfrmTabelkaCS::~TfrmTabelkaCS() = default;
 
 void TfrmTabelkaCS::CreateComponents()
 {
-    CreateTitleBar();
-    CreateBackground();
-    CreateInstruction(QRect(PolecenieLeft, 130, 480, 50));
-    btnMedia2 = CreateListenButton(u"btnMedia2"_s, QRect(100, 130, 63, 50), false);
-    CreateListenButton(u"btnMedia"_s, QRect(808, 196, 200, 50));
+    btnMedia2 = CreateWordScreenTop();
 
-    Obszar = new TObszar(this);
+    // The marks beside the column, shown from the check on; it explains the wrong places in the
+    // right-answers view.
+    Obszar = new TPaintArea(this, {.Paint = [this](QPainter &painter) { ObszarPaint(painter); },
+                                   .MouseMove = [this](QMouseEvent *event) { ObszarMouseMove(event); }});
     Obszar->setGeometry(Area);
     Obszar->hide();
 
-    CreateResultPanel();
-    CreateCheckButtons(QRect(808, 670, 200, 50), QRect(808, 614, 200, 50));
+    CreateTileScreenButtons();
     // The word-ordering blocks are taller than the other tiles and carry a grip.
     IMG_Kostka1 = CreateSkinPicture(this, u"IMG_Kostka1"_s, u"IMG_Klocek1"_s);
     IMG_Kostka2 = CreateSkinPicture(this, u"IMG_Kostka2"_s, u"IMG_Klocek2"_s);
@@ -84,9 +59,7 @@ void TfrmTabelkaCS::CreateComponents()
 
 void TfrmTabelkaCS::Reset()
 {
-    Instruction()->hide();
-    Instruction()->move(PolecenieLeft, Instruction()->y());
-    SetInstruction(QString(), QString());
+    ClearInstruction();
     Obszar->hide();
     StartNewRun();
     ClearTiles();
@@ -94,12 +67,6 @@ void TfrmTabelkaCS::Reset()
     Kolumna = TColumnLayout();
     W = 0;
     SetCheckState(CheckState::Checking);
-}
-
-void TfrmTabelkaCS::ClearTiles()
-{
-    qDeleteAll(Kostki);
-    Kostki.clear();
 }
 
 bool TfrmTabelkaCS::LoadFile(const QString &path)
@@ -112,11 +79,7 @@ bool TfrmTabelkaCS::LoadFile(const QString &path)
         read.Exercise = Struct_TabelkaCS();
     }
     const Struct_TabelkaCS &exercise = read.Exercise;
-    SetupListenButtons(exercise.MediaFile);
-    if (!btnMedia2->isHidden())
-        Instruction()->move(Instruction()->x() + btnMedia2->width() + 10, Instruction()->y());
-    SetInstruction(exercise.Instruction, exercise.Hint);
-    Instruction()->setVisible(read.Ok());
+    ShowFileInstruction(exercise.MediaFile, exercise.Instruction, exercise.Hint, read.Ok());
 
     Model_ = TModel(exercise.Words, Random());
     BuildTiles();
@@ -140,12 +103,11 @@ void TfrmTabelkaCS::BuildTiles()
     const QFontMetrics metrics(KostkaFont, this);
     W = TabelkaCS::TileWidth(Model_.Tiles(),
                              [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
+    // Tile i starts at place i + 1.
     for (int i = 0; i < Model_.Count(); ++i) {
-        TKlocek *tile = CreateTile(this, u"slowo%1"_s.arg(i), face, Model_.Tiles()[i].Text);
+        TKlocek *tile = AddTile(face, Model_.Tiles()[i].Text);
         tile->resize(W, TileHeight);
         tile->SetDragCursor(Qt::SplitVCursor);
-        tile->SetDropHandler([this, i](TKlocek &, QPoint at) { return DropTile(i, at); });
-        Kostki.append(tile);
     }
 }
 
@@ -171,23 +133,9 @@ TKlocek::TDrop TfrmTabelkaCS::DropTile(int tile, QPoint formPoint)
 void TfrmTabelkaCS::ObszarPaint(QPainter &painter)
 {
     for (int i = 0; i < Kostki.size(); ++i) {
-        QString mark;
-        switch (Model_.TileMark(i)) {
-        case Mark::Right:
-            mark = u"IMG_OK"_s;
-            break;
-        case Mark::Wrong:
-            mark = u"IMG_Zle"_s;
-            break;
-        case Mark::Info:
-            mark = u"IMG_Info"_s;
-            break;
-        case Mark::None:
-            break;
-        }
-        if (!mark.isEmpty())
-            painter.drawPixmap(Kolumna.MarkRect(Model_.Tiles()[i].Position).topLeft() - Obszar->pos(),
-                               Host().Picture(mark));
+        const QPixmap mark = MarkPicture(Model_.TileMark(i));
+        if (!mark.isNull())
+            painter.drawPixmap(Kolumna.MarkRect(Model_.Tiles()[i].Position).topLeft() - Obszar->pos(), mark);
     }
 }
 
@@ -214,22 +162,13 @@ void TfrmTabelkaCS::ObszarMouseMove(QMouseEvent *event)
 void TfrmTabelkaCS::btnSprClick()
 {
     if (CheckButtonState() == CheckState::Checked) {
-        // Again: the same file in a fresh random order.
-        Reset();
-        LoadFile(PlikCwiczenia);
-        LayOutOnce();
+        RunAgain();
         return;
     }
     const Exercises::TScore score = Model_.Check();
-    for (TKlocek *tile : std::as_const(Kostki))
-        tile->SetFrozen(true);
     Obszar->show();
     Obszar->update();
-    SetCheckState(CheckState::Checked, score.HasScore() && score.Percent() < 100);
-    if (score.HasScore()) {
-        PlaySkinSound(u"WAV_WYNIK"_s);
-        ShowResult(score.Percent());
-    }
+    FinishCheck(score);
 }
 
 void TfrmTabelkaCS::btnPoprawClick()

@@ -1,6 +1,7 @@
 #include "exercises/words/uFrmTest.h"
 
 #include "exercises/frame/ExerciseHost.h"
+#include "exercises/frame/PaintArea.h"
 #include "exercises/words/AnswerBox.h"
 #include "learner/Struct_Config.h"
 #include "reference/uSlownik.h"
@@ -23,7 +24,6 @@ using namespace TestModel;
 
 namespace {
 
-constexpr int PolecenieLeft = 100;
 constexpr int BoxSize = AnswerBoxSize;
 
 QString FileNameOnly(const QString &path)
@@ -32,31 +32,6 @@ QString FileNameOnly(const QString &path)
 }
 
 } // namespace
-
-// The sheet's paint area: it hands its events to the screen, which owns the model.
-class TfrmTest::TObszar : public QWidget
-{
-public:
-    explicit TObszar(TfrmTest *form) : QWidget(form), m_form(form)
-    {
-        setObjectName(u"Obszar"_s);
-        setMouseTracking(true);
-        setAttribute(Qt::WA_OpaquePaintEvent, false);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        m_form->ObszarPaint(painter);
-    }
-    void mousePressEvent(QMouseEvent *event) override { m_form->ObszarMouseDown(event); }
-    void mouseMoveEvent(QMouseEvent *event) override { m_form->ObszarMouseMove(event); }
-    void wheelEvent(QWheelEvent *event) override { m_form->ObszarWheel(event); }
-
-private:
-    TfrmTest *m_form;
-};
 
 TfrmTest::TfrmTest(IExerciseHost &host, QWidget *parent) : TExerciseScreen(KindCode, host, parent)
 {
@@ -70,13 +45,12 @@ TfrmTest::~TfrmTest() = default;
 
 void TfrmTest::CreateComponents()
 {
-    CreateBackground();
-    CreateTitleBar();
-    CreateInstruction(QRect(PolecenieLeft, 130, 480, 50));
-    btnMedia2 = CreateListenButton(u"btnMedia2"_s, QRect(100, 130, 63, 50), false);
-    CreateListenButton(u"btnMedia"_s, QRect(808, 196, 200, 50));
+    btnMedia2 = CreateWordScreenTop();
 
-    Obszar = new TObszar(this);
+    Obszar = new TPaintArea(this, {.Paint = [this](QPainter &painter) { ObszarPaint(painter); },
+                                   .MouseDown = [this](QMouseEvent *event) { ObszarMouseDown(event); },
+                                   .MouseMove = [this](QMouseEvent *event) { ObszarMouseMove(event); },
+                                   .Wheel = [this](QWheelEvent *event) { ObszarWheel(event); }});
     Obszar->setGeometry(100, 190, 660, 520);
 
     ScrollBar = CreateScrollBar(QRect(760, 190, 21, 520));
@@ -100,9 +74,7 @@ void TfrmTest::CreateComponents()
 
 void TfrmTest::Reset()
 {
-    Instruction()->hide();
-    Instruction()->move(PolecenieLeft, Instruction()->y());
-    SetInstruction(QString(), QString());
+    ClearInstruction();
     StartNewRun();
     Sprawdzone = false;
     PokazPoprawne = false;
@@ -127,12 +99,7 @@ bool TfrmTest::LoadFile(const QString &path)
     Struct_Test &test = read.Test;
     JedenWybor = test.SingleChoice;
 
-    SetupListenButtons(test.MediaFile);
-    if (!btnMedia2->isHidden())
-        Instruction()->move(Instruction()->x() + btnMedia2->width() + 10, Instruction()->y());
-
-    SetInstruction(test.Instruction, test.Hint);
-    Instruction()->setVisible(read.Ok());
+    ShowFileInstruction(test.MediaFile, test.Instruction, test.Hint, read.Ok());
 
     Grupy = test.Groups;
     ShuffleTest(Grupy, Random());

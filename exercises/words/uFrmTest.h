@@ -13,6 +13,7 @@
 #include <QPixmap>
 
 class QLabel;
+class TPaintArea;
 class TALScrollBar;
 class TVelResButton;
 
@@ -60,7 +61,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    class TObszar;
     void CreateComponents();
     TestModel::SheetView View() const;
     TestModel::SheetLayout LayOut();
@@ -73,7 +73,7 @@ private:
 
     // Components of its own, named as the design names them; the frame makes the others.
     TVelResButton *btnMedia2 = nullptr;
-    TObszar *Obszar = nullptr;
+    TPaintArea *Obszar = nullptr;
     TALScrollBar *ScrollBar = nullptr;
     QLabel *Stan_0 = nullptr;
     QLabel *Stan_1 = nullptr;

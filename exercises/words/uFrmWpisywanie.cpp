@@ -2,6 +2,7 @@
 
 #include "course/Catalogue.h"
 #include "exercises/frame/ExerciseHost.h"
+#include "exercises/frame/PaintArea.h"
 #include "exercises/shared/FlowPainter.h"
 #include "exercises/words/Struct_Wpisywanie.h"
 #include "exercises/words/ufrmMiniSlownik.h"
@@ -28,7 +29,6 @@ using namespace GapTyping;
 
 namespace {
 
-constexpr int PolecenieLeft = 100;
 constexpr QRect ObszarPlace(100, 190, 660, 520);
 constexpr int FieldWidth = 93;
 constexpr int FieldHeight = 21;
@@ -51,30 +51,6 @@ QPixmap EmptyFieldPicture()
 
 } // namespace
 
-// The text's paint area: it hands its events to the screen, which owns the model.
-class TfrmWpisywanie::TObszar : public QWidget
-{
-public:
-    explicit TObszar(TfrmWpisywanie *form) : QWidget(form), m_form(form)
-    {
-        setObjectName(u"Obszar"_s);
-        setMouseTracking(true);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        m_form->ObszarPaint(painter);
-    }
-    void mousePressEvent(QMouseEvent *event) override { m_form->ObszarMouseDown(event); }
-    void mouseMoveEvent(QMouseEvent *event) override { m_form->ObszarMouseMove(event); }
-    void wheelEvent(QWheelEvent *event) override { m_form->ObszarWheel(event); }
-
-private:
-    TfrmWpisywanie *m_form;
-};
-
 TfrmWpisywanie::TfrmWpisywanie(IExerciseHost &host, QWidget *parent) : TExerciseScreen(KindCode, host, parent)
 {
     Czcionka = QFont(u"Tahoma"_s);
@@ -95,14 +71,14 @@ TfrmWpisywanie::~TfrmWpisywanie() = default;
 
 void TfrmWpisywanie::CreateComponents()
 {
-    if (QLabel *background = CreateBackground())
+    btnMedia2 = CreateWordScreenTop();
+    if (auto *background = findChild<QLabel *>(u"IMG_Tlo"_s, Qt::FindDirectChildrenOnly))
         background->installEventFilter(this);
-    CreateTitleBar();
-    CreateInstruction(QRect(PolecenieLeft, 130, 480, 50));
-    btnMedia2 = CreateListenButton(u"btnMedia2"_s, QRect(100, 130, 63, 50), false);
-    CreateListenButton(u"btnMedia"_s, QRect(808, 196, 200, 50));
 
-    Obszar = new TObszar(this);
+    Obszar = new TPaintArea(this, {.Paint = [this](QPainter &painter) { ObszarPaint(painter); },
+                                   .MouseDown = [this](QMouseEvent *event) { ObszarMouseDown(event); },
+                                   .MouseMove = [this](QMouseEvent *event) { ObszarMouseMove(event); },
+                                   .Wheel = [this](QWheelEvent *event) { ObszarWheel(event); }});
     Obszar->setGeometry(ObszarPlace);
 
     ScrollBar = CreateScrollBar(QRect(760, 190, 21, 522));
@@ -147,9 +123,7 @@ void TfrmWpisywanie::CreateComponents()
 
 void TfrmWpisywanie::Reset()
 {
-    Instruction()->hide();
-    Instruction()->move(PolecenieLeft, Instruction()->y());
-    SetInstruction(QString(), QString());
+    ClearInstruction();
     StartNewRun();
     Tekst = TGapText();
     Zwroty.clear();
@@ -178,11 +152,7 @@ bool TfrmWpisywanie::LoadFile(const QString &path)
     }
     const Struct_Wpisywanie &exercise = read.Exercise;
 
-    SetupListenButtons(exercise.MediaFile);
-    if (!btnMedia2->isHidden())
-        Instruction()->move(Instruction()->x() + btnMedia2->width() + 10, Instruction()->y());
-    SetInstruction(exercise.Instruction, exercise.Hint);
-    Instruction()->setVisible(read.Ok());
+    ShowFileInstruction(exercise.MediaFile, exercise.Instruction, exercise.Hint, read.Ok());
 
     // The package's title without its numbering heads the printed page; an exercise outside a
     // package prints without a heading.

@@ -14,6 +14,7 @@
 #include <QImage>
 
 class QLabel;
+class TPaintArea;
 class QLineEdit;
 class TALScrollBar;
 class TVelResButton;
@@ -62,7 +63,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    class TObszar;
     void CreateComponents();
     GapTyping::Metrics Measures();
     FlowText::Layout LayOut();
@@ -81,7 +81,7 @@ private:
 
     // Components of its own, named as the design names them; the frame makes the others.
     TVelResButton *btnMedia2 = nullptr;
-    TObszar *Obszar = nullptr;
+    TPaintArea *Obszar = nullptr;
     TALScrollBar *ScrollBar = nullptr;
     TVelResButton *btnDrukuj = nullptr;
     TVelResButton *btnZwroty = nullptr;

@@ -1,5 +1,6 @@
 #include "exercises/words/ufrmMiniSlownik.h"
 
+#include "exercises/frame/PaintArea.h"
 #include "exercises/shared/FlowPainter.h"
 #include "exercises/words/GapTypingModel.h"
 #include "skin/ALScrollBar.h"
@@ -17,23 +18,6 @@
 #include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
-
-class TfrmMiniSlownik::TObszar : public QWidget
-{
-public:
-    explicit TObszar(TfrmMiniSlownik *form) : QWidget(form), m_form(form) { setObjectName(u"Obszar"_s); }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        m_form->ObszarPaint(painter);
-    }
-    void wheelEvent(QWheelEvent *event) override { m_form->ObszarWheel(event); }
-
-private:
-    TfrmMiniSlownik *m_form;
-};
 
 TfrmMiniSlownik::TfrmMiniSlownik(const QString &phrases, QWidget *parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog), Tokens(TaggedText::ReadPhraseList(phrases))
@@ -66,7 +50,9 @@ TfrmMiniSlownik::TfrmMiniSlownik(const QString &phrases, QWidget *parent)
     VelGroupFrame1->SetFrameType(ftFrame_White);
     VelGroupFrame1->setGeometry(12, 49, 395, 198);
 
-    Obszar = new TObszar(this);
+    Obszar = new TPaintArea(this, {.Paint = [this](QPainter &painter) { ObszarPaint(painter); },
+                                   .Wheel = [this](QWheelEvent *event) { ObszarWheel(event); }});
+    Obszar->setMouseTracking(false);
     Obszar->setGeometry(20, 57, 379, 182);
 
     ScrollBar = new TALScrollBar(this);

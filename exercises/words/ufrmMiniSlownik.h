@@ -10,6 +10,7 @@
 #include <QFont>
 
 class TALScrollBar;
+class TPaintArea;
 class TVelDialogWindow;
 class TVelGroupFrame;
 class TVelResButton;
@@ -34,7 +35,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    class TObszar;
     void ObszarPaint(QPainter &painter);
     void ObszarWheel(QWheelEvent *event);
     void UpdateScrollBar();
@@ -42,7 +42,7 @@ private:
     TVelDialogWindow *DialogWindow = nullptr;
     TVelResButton *VelResButton1 = nullptr;
     TVelGroupFrame *VelGroupFrame1 = nullptr;
-    TObszar *Obszar = nullptr;
+    TPaintArea *Obszar = nullptr;
     TALScrollBar *ScrollBar = nullptr;
 
     QList<TWyrazTekstu> Tokens;

@@ -128,6 +128,21 @@ QPoint PathPoint(int frame)
     return {int(512 + 430 * std::sin(t)), int(420 + 300 * std::sin(2 * t))};
 }
 
+// Counts the paints a widget receives: proof that every timed frame really drew the tile.
+class TPaintCounter : public QObject
+{
+public:
+    int Paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++Paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 // Drags tile along the path over form, which is shown, frame by frame, and prints the frame
 // times beside those of a bare widget of the tile's size moved along the same path.
 void MeasureDrag(QWidget &form, TKlocek *tile, const QString &what)
@@ -162,6 +177,8 @@ void MeasureDrag(QWidget &form, TKlocek *tile, const QString &what)
     QVERIFY(tile->IsDragging());
     for (int warm = 0; warm < 30; ++warm)
         dragFrame(PathPoint(warm));
+    TPaintCounter tilePaints;
+    tile->installEventFilter(&tilePaints);
     // The two runs alternate in blocks, so a busy moment of the machine falls on both.
     for (int block = 0; block < Frames; block += 60) {
         bare->show();
@@ -187,10 +204,13 @@ void MeasureDrag(QWidget &form, TKlocek *tile, const QString &what)
                         Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(tile, &release);
     delete bare;
+    tile->removeEventFilter(&tilePaints);
 
     qInfo().noquote() << u"%1 on %2, %3 frames (ms: median, p95, max; frames over 16.7 ms)"_s.arg(what)
                              .arg(QGuiApplication::platformName())
                              .arg(Frames);
+    qInfo().noquote()
+        << u"  the tile was painted in %1 of its %2 frames"_s.arg(tilePaints.Paints).arg(drag.size());
     const auto line = [](const char *label, const QList<double> &times) {
         const Stats s = Summarise(times);
         qInfo().noquote() << u"  %1 %2 %3 %4 %5"_s.arg(QString::fromLatin1(label), -22)

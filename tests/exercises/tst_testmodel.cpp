@@ -1,6 +1,7 @@
 // The multiple-choice test without its screen: reading, shuffling, marking, scoring,
 // pictures and the sheet layout.
 
+#include "exercises/shared/BodyXml.h"
 #include "exercises/words/Struct_Test.h"
 #include "exercises/words/TestModel.h"
 
@@ -197,7 +198,7 @@ void TestModelTest::mediaName()
 {
     QFETCH(QString, multimedia);
     QFETCH(QString, played);
-    QCOMPARE(TestMediaName(multimedia), played);
+    QCOMPARE(Exercises::MediaName(multimedia), played);
 }
 
 void TestModelTest::inspection_data()

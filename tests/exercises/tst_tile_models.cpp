@@ -2,6 +2,8 @@
 // sorting (kind 1) and word ordering (kind 50) — reading, drops, checks, right answers,
 // hints and layout — and the rules they share.
 
+#include "exercises/shared/AnswerHint.h"
+#include "exercises/shared/BodyXml.h"
 #include "exercises/shared/ExerciseRules.h"
 #include "exercises/words/LaczenieModel.h"
 #include "exercises/words/TabelkaCSModel.h"
@@ -122,8 +124,8 @@ private slots:
 
     void answerHintNamesTheLearnersAnswer()
     {
-        QCOMPARE(Exercises::AnswerHint(u"day off"_s), u"Your answer: <B>day off</B>"_s);
-        QCOMPARE(Exercises::AnswerHint(QString()), u"<B>no answer</B>"_s);
+        QCOMPARE(AnswerHint(u"day off"_s), u"Your answer: <B>day off</B>"_s);
+        QCOMPARE(AnswerHint(QString()), u"<B>no answer</B>"_s);
     }
 
     void captionWordAt_data()
@@ -145,6 +147,47 @@ private slots:
     }
 
     // ---- matching pairs ----
+
+    // Every body reader opens its file here: the root, and the parts its kind cannot do without.
+    void openExerciseBody_data()
+    {
+        using Exercises::EnvelopeNeeds;
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<EnvelopeNeeds>("needs");
+        QTest::addColumn<QString>("error");
+        const QByteArray whole = "<cwiczenie><config/><body/></cwiczenie>";
+        const QByteArray bodyOnly = "<cwiczenie><body/></cwiczenie>";
+        const QByteArray bare = "<cwiczenie/>";
+        QTest::addRow("whole file") << whole << EnvelopeNeeds::ConfigAndBody << QString();
+        QTest::addRow("no config for a word kind")
+            << bodyOnly << EnvelopeNeeds::ConfigAndBody << u"config or body is missing"_s;
+        QTest::addRow("no config for a dialogue") << bodyOnly << EnvelopeNeeds::Body << QString();
+        QTest::addRow("no body for a dialogue") << bare << EnvelopeNeeds::Body << u"body is missing"_s;
+        QTest::addRow("bare root for sentences") << bare << EnvelopeNeeds::Root << QString();
+        QTest::addRow("another root") << QByteArray("<paczka><config/><body/></paczka>")
+                                      << EnvelopeNeeds::Root << u"the root element is not cwiczenie"_s;
+    }
+
+    void openExerciseBody()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(Exercises::EnvelopeNeeds, needs);
+        QFETCH(QString, error);
+        Exercises::TExerciseBody file;
+        QString why;
+        QCOMPARE(Exercises::OpenExerciseBody(xml, file, why, needs), error.isEmpty());
+        QCOMPARE(why, error);
+        if (error.isEmpty())
+            QCOMPARE(file.Body.isNull(), !xml.contains("<body"));
+    }
+
+    void malformedFileIsAFault()
+    {
+        Exercises::TExerciseBody file;
+        QString why;
+        QVERIFY(!Exercises::OpenExerciseBody("<cwiczenie><body>", file, why, Exercises::EnvelopeNeeds::Root));
+        QVERIFY(!why.isEmpty());
+    }
 
     void readLaczenie()
     {
