@@ -1,5 +1,6 @@
 #include "exercises/words/Struct_Test.h"
 
+#include "exercises/shared/ExerciseRules.h"
 #include "utils/Utils.h"
 
 #include <QDomDocument>
@@ -70,9 +71,7 @@ bool IsListed(const QString &correctList, int n)
 
 QString TestMediaName(const QString &multimedia)
 {
-    if (multimedia.endsWith(u".wav"_s, Qt::CaseSensitive))
-        return multimedia.chopped(4) + u".mp3"_s;
-    return multimedia;
+    return Exercises::MediaName(multimedia);
 }
 
 TestReadResult ReadTest(const QByteArray &bytes, int instructionLanguage, int translationLanguage)

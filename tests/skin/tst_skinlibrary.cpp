@@ -74,6 +74,11 @@ QStringList RequiredPictures()
     for (int kind : {1, 3, 4, 7, 8, 11, 14, 18, 21, 22, 24, 31, 50, 52})
         names << u"Typ_%1"_s.arg(kind);
     names << u"Typ_101_1"_s << u"Typ_101_2"_s << u"Typ_102"_s << u"Typ_103"_s;
+    // The word tiles and the places they are dropped into.
+    for (const char *set : {"IMG_Kostka", "IMG_Klocek"})
+        for (int part = 1; part <= 3; ++part)
+            names << u"%1%2"_s.arg(QLatin1String(set)).arg(part);
+    names << u"IMG_Miejsce1"_s << u"IMG_miejsce2"_s << u"IMG_miejsce3"_s << u"IMG_GradCell"_s << u"IMG_GradHeader"_s;
     return names;
 }
 

@@ -112,6 +112,44 @@ private slots:
         QVERIFY2(errors.contains(u"Dane\\t.xml: nothing to score"_s), qPrintable(errors));
     }
 
+    void checksWordTileBodies()
+    {
+        // One faulty file of each word-tile kind and two pictures: each problem names its file.
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
+        const auto exercise = [](int kind, const QString &title, const QString &body) {
+            return CourseFixture::Utf8(CourseFixture::Exercise(kind, 1, title, {}, 1, u"0"_s, u"0"_s, body));
+        };
+        course.WriteExercise(u"pary.xml"_s, exercise(7, u"Pary"_s, u"<pary><para>a=b</para><para>cd</para></pary>"_s));
+        course.WriteExercise(u"tabela.xml"_s,
+                             exercise(1, u"Tabela"_s,
+                                      u"<col_count>3</col_count><rows>10</rows><columns><column>A</column>"
+                                      "<column>B</column></columns><wyrazy><wyraz><nazwa>x</nazwa><column>3</column>"
+                                      "</wyraz></wyrazy>"_s));
+        course.WriteExercise(u"kolejnosc.xml"_s,
+                             exercise(50, u"Kolejność"_s,
+                                      u"<wyrazy><wyraz><nazwa>a</nazwa><kolejnosc>1</kolejnosc></wyraz>"
+                                      "<wyraz><nazwa>b</nazwa><kolejnosc>1</kolejnosc></wyraz></wyrazy>"_s));
+        course.WriteExercise(u"dobre.xml"_s,
+                             exercise(7, u"Dobre"_s, u"<pary><para>a=b</para><para>c=d</para></pary>"_s));
+        course.Write(u"Gfx/Table_gfx/pary.png"_s, "\x89PNG\r\n\x1a\n....");
+        course.Write(u"Gfx/Antonimy_gfx/dobre.bmp"_s, "GIF89a");
+
+        const Run run = inspect({course.Folder()});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, (QStringList{
+                              u"Dane\\dobre.xml: the picture Gfx\\Antonimy_gfx\\dobre.bmp is neither a PNG nor a BMP file"_s,
+                              u"Dane\\kolejnosc.xml: kolejnosc 1 is given to 2 words"_s,
+                              u"Dane\\kolejnosc.xml: no word has kolejnosc 2"_s,
+                              u"Dane\\pary.xml: para 2: no \"=\" between the word and its match (the pair is left out)"_s,
+                              u"Dane\\pary.xml: its picture Gfx\\Table_gfx\\pary.png is not shown: this kind looks in "
+                              "Gfx\\Antonimy_gfx"_s,
+                              u"Dane\\tabela.xml: col_count is 3 but only 2 column headings are given"_s,
+                              u"Dane\\tabela.xml: the table is 10 × 3; the course format allows at most 9 rows and 9 "
+                              "columns"_s,
+                              u"Dane\\tabela.xml: wyraz 1 (x): column 3 is not one of the table's columns 1..2"_s}));
+    }
+
     void warnsAboutCrowdedNode()
     {
         CourseFixture course;

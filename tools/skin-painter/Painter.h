@@ -60,5 +60,6 @@ void PaintGaugeAndNotebook(Output &out);
 void PaintHostPictures(Output &out);
 void PaintSelectionPictures(Output &out);
 void PaintSmallControls(Output &out);
+void PaintTiles(Output &out);
 
 } // namespace SkinPainter
