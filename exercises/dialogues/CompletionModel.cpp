@@ -1,6 +1,7 @@
 #include "exercises/dialogues/CompletionModel.h"
 
 #include "exercises/dialogues/DialogueGaps.h"
+#include "exercises/shared/ExerciseRules.h"
 #include "utils/Utils.h"
 
 #include <algorithm>
@@ -125,10 +126,7 @@ QString TCompletionRun::HintAt(int slot) const
 {
     if (!m_correctionsShown || !IsSlot(slot) || m_tokens[slot].IsRight)
         return QString();
-    const QString &learner = m_tokens[slot].LearnerWord;
-    if (learner.isEmpty())
-        return u"<B>"_s + Utils::GetInterfaceText(2) + u"</B>"_s;
-    return Utils::GetInterfaceText(1) + u" <B>"_s + learner + u"</B>"_s;
+    return Exercises::AnswerHint(m_tokens[slot].LearnerWord);
 }
 
 TCompletionLayout LayOutCompletion(TCompletionRun &run, const TCompletionMetrics &m)

@@ -5,6 +5,7 @@
 // grid of tiles on the notebook. The screen draws what the layouts give back and hands the
 // learner's drags in. GUI-free.
 
+#include "exercises/shared/ExerciseRules.h"
 #include "utils/Random.h"
 
 #include <QList>
@@ -16,7 +17,7 @@
 
 namespace Completion {
 
-using TextMeasure = std::function<int(const QString &text)>;
+using Exercises::TextMeasure;
 
 // One line of the dialogue as the run reads it: its speaker and its text with the gap marks
 // of the file.

@@ -75,11 +75,13 @@ QStringList WordsDroppingGaps(const QString &text)
     return words;
 }
 
-// A word holding a gap: a "<" with a ">" after it. An unclosed "<" is an ordinary character.
+// A word holding a gap: a "<" with a ">" after it and something between them. An unclosed "<"
+// is an ordinary character, and an empty gap is none.
 bool IsMarked(const QString &word)
 {
     const qsizetype open = word.indexOf(u'<');
-    return open >= 0 && word.indexOf(u'>', open + 1) > open;
+    const qsizetype close = open < 0 ? -1 : word.indexOf(u'>', open + 1);
+    return close > open && !word.mid(open + 1, close - open - 1).trimmed().isEmpty();
 }
 
 // A word that may take a random gap: a word of letters or digits with no mark of its own.
@@ -157,6 +159,17 @@ QString MakeGaps(const QString &text, int mode, const Utils::RandomPick &pick)
     for (const QString &word : std::as_const(words))
         result += PunctuationOut(word) + u' ';
     return result;
+}
+
+TGapPlan PlanGaps(const QString &text, int mode)
+{
+    TGapPlan plan;
+    if (mode != AuthorAndRandom && mode != RandomOnly)
+        return plan;
+    plan.Words = int((mode == AuthorAndRandom ? WordsKeepingGaps(text) : WordsDroppingGaps(text)).size());
+    plan.Target = GapTarget(plan.Words);
+    plan.Gaps = CountGaps(MakeGaps(text, mode, [](int) { return 0; }));
+    return plan;
 }
 
 QList<TGapPiece> CutGappedLine(const QString &text)

@@ -33,6 +33,16 @@ int GapTarget(int tokenCount);
 // every word. Any other mode gives "".
 QString MakeGaps(const QString &text, int mode, const Utils::RandomPick &pick);
 
+// What MakeGaps makes of a line in modes 2 and 3, for course authors: the words it counts,
+// the gaps their number calls for, and the gaps it can place (drawing the first candidate).
+struct TGapPlan
+{
+    int Words = 0;
+    int Target = 0;
+    int Gaps = 0;
+};
+TGapPlan PlanGaps(const QString &text, int mode);
+
 // One piece of a gapped line: a word, or a slot whose answer is the text between its marks.
 struct TGapPiece
 {

@@ -19,6 +19,9 @@ namespace Exercises {
 using Utils::DrawOrder;
 using Utils::RandomPick;
 
+// The width of a text in the font a screen draws it with; models lay out through it.
+using TextMeasure = std::function<int(const QString &text)>;
+
 // The result of a check: right and wrong items.
 struct TScore
 {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -23,6 +24,7 @@ public:
     void Write(const QString &relative, const QByteArray &bytes) const
     {
         QFile file(dir.filePath(relative));
+        QDir().mkpath(QFileInfo(file.fileName()).absolutePath());
         if (file.open(QIODevice::WriteOnly))
             file.write(bytes);
     }
