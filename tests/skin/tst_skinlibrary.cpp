@@ -79,6 +79,10 @@ QStringList RequiredPictures()
         for (int part = 1; part <= 3; ++part)
             names << u"%1%2"_s.arg(QLatin1String(set)).arg(part);
     names << u"IMG_Miejsce1"_s << u"IMG_miejsce2"_s << u"IMG_miejsce3"_s << u"IMG_GradCell"_s << u"IMG_GradHeader"_s;
+    // The dialogue screens' speakers, microphone and the learner's recordings.
+    for (int speaker = 1; speaker <= 5; ++speaker)
+        names << u"IMG_Osoba_%1"_s.arg(speaker);
+    names << u"IMG_Osoba_X"_s << u"IMG_Mic"_s << u"IMG_Mic_Stop"_s << u"IMG_Chlopek"_s << u"IMG_Chlopek_A"_s;
     return names;
 }
 
@@ -162,6 +166,13 @@ private slots:
         QCOMPARE(LoadSkinPicture(h, u"DYMEK_01"_s).width(), TVelDymek::BubbleWidth);
         QCOMPARE(LoadSkinPicture(h, u"RAMKA1_01"_s).size(), QSize(10, 10));
         QCOMPARE(LoadSkinPicture(h, u"RAMKA6_09"_s).size(), QSize(7, 7));
+        // The dialogue rows are 25 pixels high; their icons keep within them.
+        for (const char *name : {"IMG_Osoba_1", "IMG_Osoba_5", "IMG_Osoba_X"})
+            QCOMPARE(LoadSkinPicture(h, QLatin1String(name)).size(), QSize(25, 20));
+        QCOMPARE(LoadSkinPicture(h, u"IMG_Mic"_s).size(), QSize(15, 24));
+        QCOMPARE(LoadSkinPicture(h, u"IMG_Mic_Stop"_s).size(), QSize(15, 24));
+        QCOMPARE(LoadSkinPicture(h, u"IMG_Chlopek"_s).size(), QSize(19, 20));
+        QCOMPARE(LoadSkinPicture(h, u"IMG_Chlopek_A"_s).size(), QSize(19, 20));
         // Frame set 5 closes around the 296 x 248 frame.
         const QImage top = LoadSkinPicture(h, u"RAMKA5_2D3"_s), side = LoadSkinPicture(h, u"RAMKA5_2D1"_s),
                      foot = LoadSkinPicture(h, u"RAMKA5_2D4"_s);

@@ -213,6 +213,49 @@ private slots:
                  }));
     }
 
+    void checksDialogueBodies()
+    {
+        // Each dialogue kind and a dialogue package are checked as the screens will read them;
+        // the package's comprehension item needs two modes, its presentation the .mp3 names.
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Dialogi:Dialogues"_s},
+                                {u"9:Prezentacja:Presentation"_s, u"11:Rozumienie:Comprehension"_s});
+        QDir(course.Folder()).mkpath(u"Media/Dialogi"_s);
+        QDir(course.Folder()).mkpath(u"Gfx/Background_dial"_s);
+        course.Write(u"Media/Dialogi/d_01.mp3"_s, "x");
+        course.Write(u"Gfx/Background_dial/bg_dialog.bmp"_s, "x");
+        auto line = [](const QString &osoba, const QString &sampel, const QString &text) {
+            return u"<kwestia id=\"1\" osoba=\"%1\" sampel=\"%2\" visible=\"1\"><tresc>%3</tresc></kwestia>"_s.arg(
+                osoba, sampel, text);
+        };
+        course.WriteExercise(u"a.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(
+                                             11, 1, u"Dobry"_s, {}, 1, {}, {},
+                                             u"<polecenia/>"_s + line(u"1"_s, u"d_01.wav"_s, u"Hi &lt;there&gt;."_s))));
+        course.WriteExercise(u"b.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(
+                                             26, 1, u"Zły"_s, {}, 1, {}, {},
+                                             u"<tryb_znikania>x</tryb_znikania><polecenia/>"_s
+                                                 + line(u"7"_s, u"d_09.mp3"_s, u"Hi &lt;there."_s))));
+        course.WriteExercise(u"c.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(
+                                             100, 1, u"Pakiet"_s, {}, 1, u"2"_s, u"5"_s,
+                                             u"<tryb_znikania>1</tryb_znikania><polecenia/>"_s
+                                                 + line(u"2"_s, u"d_01.ogg"_s, u"Hi."_s))));
+        course.WriteExercise(u"d.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(18, 1, u"Pusty"_s, {}, 1, {}, {},
+                                                                                     u"<polecenia/>"_s)));
+        const Run run = inspect({course.Folder()});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, (QStringList{
+                              u"Dane\\b.xml: tryb_znikania 1 is not a number: x"_s,
+                              u"Dane\\b.xml: kwestia 1: osoba must be 1 to 5, not \"7\""_s,
+                              u"Dane\\b.xml: kwestia 1: a \"<\" is not closed by \">\": Hi <there."_s,
+                              u"Dane\\b.xml: kwestia 1: the recording Media\\Dialogi\\d_09.mp3 is missing"_s,
+                              u"Dane\\c.xml: comprehension and completion need two tryb_znikania values, the file has 1"_s,
+                              u"Dane\\c.xml: comprehension: mode 1 hides the lines marked visible=\"0\", and no line is; "
+                              "nothing is asked"_s,
+                              u"Dane\\d.xml: comprehension and completion need two tryb_znikania values, the file has 0"_s,
+                              u"Dane\\d.xml: the dialogue has no kwestia"_s,
+                          }));
+    }
+
     void warnsAboutCrowdedNode()
     {
         CourseFixture course;

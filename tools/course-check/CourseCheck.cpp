@@ -73,37 +73,29 @@ void checkDefinitions(const Course::TXMLDefinitionsType &definitions, QStringLis
 }
 
 // The files one node refers to: its exercise file (package items in Paczki), the recording
-// its envelope names, and what its kind's body check finds. A file is checked once; its body
-// once for each kind it is played as (the items of a dialogue package share their file).
+// its envelope names, and what its kind's body check finds.
 void checkNode(const Course::TElement &node, QSet<QString> &checkedFiles, QStringList &problems)
 {
-    const QString asKind = node.FileName + u'\t' + QString::number(node.Kind);
-    if (node.FileName.isEmpty() || checkedFiles.contains(asKind))
+    if (node.FileName.isEmpty() || checkedFiles.contains(node.FileName))
         return;
-    checkedFiles.insert(asKind);
-    const bool firstLook = !checkedFiles.contains(node.FileName);
     checkedFiles.insert(node.FileName);
-    const auto report = [&](const QString &problem) {
-        if (firstLook)
-            problems << problem;
-    };
     const QString path = Utils::ProgramPath(QStringLiteral("\\Dane\\") + node.FileName);
     if (!QFileInfo::exists(path)) {
-        report(QStringLiteral("Dane\\%1: the file is missing").arg(node.FileName));
+        problems << QStringLiteral("Dane\\%1: the file is missing").arg(node.FileName);
         return;
     }
     Course::TExerciseFile file;
     QString error;
     if (!Course::LoadExerciseFile(path, file, &error)) {
-        report(QStringLiteral("Dane\\%1: %2").arg(node.FileName, error));
+        problems << QStringLiteral("Dane\\%1: %2").arg(node.FileName, error);
         return;
     }
     if (!file.Cwiczenie.IsExercise()) {
-        report(QStringLiteral("Dane\\%1: the root element is not cwiczenie").arg(node.FileName));
+        problems << QStringLiteral("Dane\\%1: the root element is not cwiczenie").arg(node.FileName);
         return;
     }
     const QString recording = file.Cwiczenie.Config().Multimedia().trimmed();
-    if (firstLook && !recording.isEmpty() && !recordingExists(recording))
+    if (!recording.isEmpty() && !recordingExists(recording))
         problems << QStringLiteral("Dane\\%1: the recording %2 is missing under Media").arg(node.FileName, recording);
     if (node.NodeType == Course::NodeType::PackageItem && node.InPackageFolder) {
         try {

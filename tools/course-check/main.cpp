@@ -3,7 +3,7 @@
 
 #include "exercises/words/Struct_Test.h"
 #include "tools/course-check/CourseCheck.h"
-#include "tools/course-check/DialogueTaskChecks.h"
+#include "tools/course-check/DialogueCheck.h"
 #include "tools/course-check/WordTileChecks.h"
 
 #include <QCoreApplication>
@@ -33,7 +33,7 @@ void CheckTestBody(const QString &exercisePath, QStringList &problems)
 int main(int argc, char *argv[])
 {
     Inspector::RegisterBodyCheck(3, CheckTestBody);
-    Inspector::RegisterDialogueTaskChecks();
+    Inspector::RegisterDialogueChecks();
     Inspector::RegisterWordTileChecks();
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);

@@ -543,6 +543,9 @@ QImage IconsPage()
     names << u"Typ_101_1"_s << u"Typ_101_2"_s << u"Typ_102"_s << u"Typ_103"_s << u"IMG_Books"_s << u"IMG_Plus"_s
           << u"IMG_Minus"_s << u"img_poz1"_s << u"img_poz2"_s << u"img_poz3"_s << u"img_poz4"_s << u"ZESZYT_OK"_s
           << u"ZESZYT_BAD"_s << u"ZESZYT_XFA"_s << u"CHECK_ON"_s << u"RADIO_ON"_s << u"TICK_ON"_s;
+    for (int speaker = 1; speaker <= 5; ++speaker)
+        names << u"IMG_Osoba_%1"_s.arg(speaker);
+    names << u"IMG_Osoba_X"_s << u"IMG_Mic"_s << u"IMG_Mic_Stop"_s << u"IMG_Chlopek"_s << u"IMG_Chlopek_A"_s;
     return PicturesSheet(names, 10, u"Icons of the host, the table of contents and the controls"_s);
 }
 

@@ -61,5 +61,6 @@ void PaintHostPictures(Output &out);
 void PaintSelectionPictures(Output &out);
 void PaintSmallControls(Output &out);
 void PaintTiles(Output &out);
+void PaintDialoguePictures(Output &out);
 
 } // namespace SkinPainter

@@ -134,6 +134,7 @@ void PaintAll(Output &out)
     PaintSelectionPictures(out);
     PaintSmallControls(out);
     PaintTiles(out);
+    PaintDialoguePictures(out);
 }
 
 } // namespace SkinPainter
