@@ -51,6 +51,10 @@ struct TElement
     int RepeatProgress = -1;
     QString RepeatDate; // "yyyy-mm-dd", "0" = no further repetition, empty = never scheduled
 
+    // In the repetitions tree: the catalogue node this one copies (results recorded on the
+    // copy go to it). Null in the catalogue.
+    TElement *Original = nullptr;
+
     // Children in insertion order (Children[Position - 1] is the child at Position). The
     // course format expects at most MaxChildren; more are kept, and the inspector warns.
     QList<TElement *> Children;

@@ -1,7 +1,17 @@
 #include "exercises/RegisterExercises.h"
 
 #include "exercises/frame/OpenExercise.h"
+#include "exercises/words/uFrm3Obrazki.h"
+#include "exercises/words/uFrmOdkrywanka.h"
+#include "exercises/words/uFrmTFGr.h"
+#include "exercises/dialogues/uFrmZdania_Dyk.h"
+#include "exercises/dialogues/uFrmZdania_Tlu.h"
+#include "exercises/dialogues/uFrmZdania_Ukl.h"
+#include "exercises/words/uFrmAntonimy.h"
+#include "exercises/words/uFrmTabelka.h"
+#include "exercises/words/uFrmTabelkaCS.h"
 #include "exercises/words/uFrmTest.h"
+#include "exercises/words/uFrmWpisywanie.h"
 
 namespace {
 
@@ -18,6 +28,16 @@ TExerciseOpener Opener()
 QList<TExerciseOpener> ExerciseOpeners()
 {
     return {
+        Opener<TfrmTabelka>(),
         Opener<TfrmTest>(),
+        Opener<TfrmWpisywanie>(),
+        Opener<Tfrm3Obrazki>(),
+        Opener<TfrmTFGr>(),
+        Opener<TfrmOdkrywanka>(),
+        Opener<TfrmZdania_Ukl>(),
+        Opener<TfrmZdania_Dyk>(),
+        Opener<TfrmZdania_Tlu>(),
+        Opener<TfrmAntonimy>(),
+        Opener<TfrmTabelkaCS>(),
     };
 }

@@ -115,7 +115,7 @@ SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerS
 
     if (state == Files::XmlState::Missing) {
         result.State = SettingsFileState::Missing;
-        result.Message = QStringLiteral("Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ");
+        result.Message = QStringLiteral("Brak pliku ustawień użytkownika! ");
     } else {
         result.State = SettingsFileState::Damaged;
         result.DamagedCopy = Files::KeepDamagedFile(path, today);
@@ -129,15 +129,20 @@ SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerS
             settings = LearnerSettings::Defaults();
             return result;
         }
-        result.Message = QStringLiteral("Plik ustawień użytkownika %1 był uszkodzony (%2). Zachowano go jako %3. "
-                                        "Utworzono nowy plik z ustawieniami domyślnymi.")
+        result.Message = QStringLiteral("Plik ustawień użytkownika %1 był uszkodzony (%2). Zachowano go jako %3. ")
                              .arg(QDir::toNativeSeparators(path), why, QDir::toNativeSeparators(result.DamagedCopy));
     }
 
     QString writeError;
     if (!CreateDefaultSettingsFile(usersFolder, id, &writeError)) {
+        // Say what happened: no file was made, so nothing the learner changes is kept.
         result.State = SettingsFileState::Failed;
-        result.Message += QLatin1Char('\n') + writeError;
+        result.Message += QStringLiteral("Nie udało się utworzyć nowego pliku. ") + writeError +
+                          QStringLiteral(" Używane są ustawienia domyślne, ich zmiany nie zostaną zapisane.");
+    } else if (state == Files::XmlState::Missing) {
+        result.Message += QStringLiteral("Plik został stworzony ponownie! ");
+    } else {
+        result.Message += QStringLiteral("Utworzono nowy plik z ustawieniami domyślnymi.");
     }
     Utils::ShowSystemError(result.Message);
     // The fresh file's values, not those of whoever was logged in before.
@@ -150,7 +155,8 @@ bool SaveSettingsFile(const QString &usersFolder, int id, const LearnerSettings 
     const QString path = SettingsPath(usersFolder, id);
     QDomDocument doc;
     QString why;
-    const Files::XmlState state = Files::ReadXml(path, QStringLiteral("config"), doc, &why);
+    Files::TextEncoding encoding;
+    const Files::XmlState state = Files::ReadXml(path, QStringLiteral("config"), doc, &why, &encoding);
     if (state != Files::XmlState::Read) {
         if (error)
             *error = state == Files::XmlState::Missing
@@ -168,7 +174,7 @@ bool SaveSettingsFile(const QString &usersFolder, int id, const LearnerSettings 
             e.removeChild(e.firstChild());
         e.appendChild(doc.createTextNode(QString::number(settings.Value(key))));
     }
-    return Files::WriteAtomically(path, Files::SerializeXml(doc), error);
+    return Files::WriteAtomically(path, Files::SerializeXml(doc, encoding), error);
 }
 
 int FirstUseNoticeForKind(int kind)

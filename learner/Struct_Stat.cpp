@@ -2,13 +2,14 @@
 
 #include "course/Catalogue.h"
 #include "learner/LearnerFiles.h"
+#include "learner/StatisticsFile.h"
 #include "learner/Struct_Config.h"
 #include "utils/Progress.h"
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
 
 #include <QDir>
-#include <QDomDocument>
+#include <QFile>
 #include <QHash>
 
 namespace Learner {
@@ -17,11 +18,6 @@ namespace {
 
 const QString EmptyStatistics = QStringLiteral("<?xml version=\"1.0\"?><cwiczenia></cwiczenia>");
 
-QString Tag(const char *name)
-{
-    return QString::fromLatin1(name);
-}
-
 bool ToInteger(const QString &text, int &value)
 {
     bool ok = false;
@@ -29,102 +25,117 @@ bool ToInteger(const QString &text, int &value)
     return ok;
 }
 
-// The learner's statistics document, opened once for a whole result (node and ancestors)
-// and written back in one atomic save.
-class StatisticsDocument
+// The statistics file last read or written, kept so that recording a result needs no new
+// read of the whole file. It is used only while the file on disk holds exactly the bytes
+// it was made from; anything else on disk is read afresh.
+struct KeptFile
 {
-public:
-    StatisticsDocument(const QString &usersFolder, int id) : path(StatisticsPath(usersFolder, id)) {}
-
-    // Missing or unreadable files give a fresh document; an unreadable one is first kept
-    // beside and the learner told where.
-    void Open(const QDate &today)
-    {
-        QString why;
-        const Files::XmlState state = Files::ReadXml(path, Tag("cwiczenia"), doc, &why);
-        if (state == Files::XmlState::Read)
-            return;
-        if (state == Files::XmlState::Damaged) {
-            const QString copy = Files::KeepDamagedFile(path, today);
-            Utils::ShowSystemError(DamagedMessage(path, why, copy));
-            if (copy.isEmpty())
-                keepOriginal = true;
-        }
-        doc.setContent(EmptyStatistics);
-    }
-
-    static QString DamagedMessage(const QString &path, const QString &why, const QString &copy)
-    {
-        if (copy.isEmpty())
-            return QStringLiteral("Plik ze statystykami %1 jest uszkodzony (%2) i nie można go przenieść. "
-                                  "Wyniki nie będą zapisywane, plik pozostaje bez zmian.")
-                .arg(QDir::toNativeSeparators(path), why);
-        return QStringLiteral("Plik ze statystykami %1 był uszkodzony (%2). Zachowano go jako %3. "
-                              "Utworzono nowy, pusty plik ze statystykami.")
-            .arg(QDir::toNativeSeparators(path), why, QDir::toNativeSeparators(copy));
-    }
-
-    void Write(const TElement &node)
-    {
-        const QDomElement root = doc.documentElement();
-        QDomElement plik;
-        for (QDomElement e = root.firstChildElement(Tag("plik")); !e.isNull(); e = e.nextSiblingElement(Tag("plik")))
-            if (e.attribute(Tag("nazwa")) == node.FileName) {
-                plik = e;
-                break;
-            }
-        if (plik.isNull()) {
-            plik = doc.createElement(Tag("plik"));
-            plik.setAttribute(Tag("nazwa"), node.FileName);
-            doc.documentElement().appendChild(plik);
-        }
-        QDomElement dane;
-        for (QDomElement e = plik.firstChildElement(Tag("dane")); !e.isNull(); e = e.nextSiblingElement(Tag("dane"))) {
-            int kind = 0;
-            if (ToInteger(e.attribute(Tag("id")), kind) && kind == node.Kind) {
-                dane = e;
-                break;
-            }
-        }
-        if (dane.isNull()) {
-            dane = doc.createElement(Tag("dane"));
-            dane.setAttribute(Tag("id"), node.Kind);
-            plik.appendChild(dane);
-        }
-        SetChild(dane, "data", node.LastDate);
-        SetChild(dane, "postep", QString::number(node.Progress));
-        SetChild(dane, "czas", node.Time);
-        SetChild(dane, "datapowtorka", node.RepeatDate + QLatin1Char('=') + QString::number(node.RepeatFactor));
-        SetChild(dane, "posteppowtorka", QString::number(node.RepeatProgress));
-    }
-
-    bool Save(QString *error)
-    {
-        if (keepOriginal) {
-            if (error)
-                *error = QStringLiteral("Plik ze statystykami %1 jest uszkodzony.").arg(QDir::toNativeSeparators(path));
-            return false;
-        }
-        return Files::WriteAtomically(path, Files::SerializeXml(doc), error);
-    }
-
-private:
-    void SetChild(QDomElement &parent, const char *name, const QString &text)
-    {
-        QDomElement child = parent.firstChildElement(Tag(name));
-        if (child.isNull()) {
-            child = doc.createElement(Tag(name));
-            parent.appendChild(child);
-        }
-        while (child.hasChildNodes())
-            child.removeChild(child.firstChild());
-        child.appendChild(doc.createTextNode(text));
-    }
-
-    QString path;
-    QDomDocument doc;
-    bool keepOriginal = false;
+    QString Path;
+    QByteArray Bytes;
+    bool Valid = false;
+    StatisticsFile File;
 };
+
+KeptFile &keptFile()
+{
+    static KeptFile kept;
+    return kept;
+}
+
+QString damagedMessage(const QString &path, const QString &why, const QString &copy, int recovered)
+{
+    if (copy.isEmpty())
+        return QStringLiteral("Plik ze statystykami %1 jest uszkodzony (%2) i nie można go przenieść. "
+                              "Wyniki nie będą zapisywane, plik pozostaje bez zmian.")
+            .arg(QDir::toNativeSeparators(path), why);
+    QString text = QStringLiteral("Plik ze statystykami %1 był uszkodzony (%2). Zachowano go jako %3. ")
+                       .arg(QDir::toNativeSeparators(path), why, QDir::toNativeSeparators(copy));
+    if (recovered > 0)
+        text += QStringLiteral("Odzyskano z niego %1 sprzed uszkodzenia i zapisano je w nowym pliku ze statystykami.")
+                    .arg(Files::PolishCount(recovered, QStringLiteral("wynik"), QStringLiteral("wyniki"),
+                                            QStringLiteral("wyników")));
+    else
+        text += QStringLiteral("Nie udało się odzyskać z niego żadnych wyników; utworzono nowy, pusty plik ze "
+                               "statystykami.");
+    return text;
+}
+
+// What opening the learner's file found.
+struct Opening
+{
+    StatisticsFileState State = StatisticsFileState::Read;
+    QString Message;
+    QString DamagedCopy;
+    int Recovered = 0;
+    StatisticsFile *File = nullptr; // null: the file must not be written (it could not be kept aside)
+};
+
+// Reads the learner's file (or takes the kept one). A missing file gives an empty
+// document; a damaged one is first kept aside under a dated name, and the records that
+// ended before the damage are carried into the new document.
+Opening OpenStatistics(const QString &path, const QDate &today)
+{
+    Opening result;
+    KeptFile &kept = keptFile();
+    QFile file(path);
+    if (!file.exists()) {
+        result.State = StatisticsFileState::Missing;
+        kept = KeptFile{path, {}, false, StatisticsFile()};
+        result.File = &kept.File;
+        return result;
+    }
+    QByteArray bytes;
+    QString why;
+    if (file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            why = QStringLiteral("błąd odczytu");
+    } else {
+        why = QStringLiteral("nie można go otworzyć");
+    }
+    if (why.isEmpty() && kept.Valid && kept.Path == path && kept.Bytes == bytes) {
+        result.File = &kept.File;
+        return result;
+    }
+    StatisticsFile parsed;
+    if (why.isEmpty() && parsed.Parse(bytes, &why)) {
+        kept = KeptFile{path, bytes, true, std::move(parsed)};
+        result.File = &kept.File;
+        return result;
+    }
+    kept.Valid = false;
+    result.State = StatisticsFileState::Damaged;
+    result.DamagedCopy = Files::KeepDamagedFile(path, today);
+    if (result.DamagedCopy.isEmpty()) {
+        result.State = StatisticsFileState::Failed;
+        result.Message = damagedMessage(path, why, {}, 0);
+        return result;
+    }
+    kept = KeptFile{path, {}, false, StatisticsFile::Fresh(parsed.Records())};
+    result.Recovered = int(kept.File.Records().size());
+    result.Message = damagedMessage(path, why, result.DamagedCopy, result.Recovered);
+    result.File = &kept.File;
+    return result;
+}
+
+// Saves the kept document; it stays valid only when the file now holds its bytes.
+bool SaveStatistics(const QString &path, QString *error)
+{
+    KeptFile &kept = keptFile();
+    const QByteArray bytes = kept.File.Bytes();
+    kept.Valid = Files::WriteAtomically(path, bytes, error);
+    kept.Path = path;
+    kept.Bytes = kept.Valid ? bytes : QByteArray();
+    return kept.Valid;
+}
+
+void WriteNode(StatisticsFile &file, const TElement &node)
+{
+    const QString values[StatisticsRecord::ChildCount] = {
+        node.LastDate, QString::number(node.Progress), node.Time,
+        node.RepeatDate + QLatin1Char('=') + QString::number(node.RepeatFactor), QString::number(node.RepeatProgress)};
+    file.Write(node.FileName, node.Kind, values);
+}
 
 void StampNode(TElement &node, const QDate &today)
 {
@@ -134,16 +145,13 @@ void StampNode(TElement &node, const QDate &today)
     node.HasResult = true;
 }
 
-void SaveNode(StatisticsDocument &doc, TElement &node, const QDate &today)
+// The node's record and its ancestors' (means recomputed), in the order they are written.
+QList<TElement *> StampWithAncestors(TElement &node, const QDate &today)
 {
     StampNode(node, today);
-    doc.Write(node);
-}
-
-void SaveAncestors(StatisticsDocument &doc, TElement &node, const QDate &today)
-{
+    QList<TElement *> changed{&node};
     for (TElement *p = node.Parent; p; p = p->Parent) {
-        int sum = 0;
+        qint64 sum = 0;
         int count = 0;
         for (const TElement *child : p->Children)
             if (child->Progress >= 0) {
@@ -151,9 +159,46 @@ void SaveAncestors(StatisticsDocument &doc, TElement &node, const QDate &today)
                 ++count;
             }
         // No child with a score: the ancestor has none either.
-        p->Progress = count ? sum / count : -1;
-        SaveNode(doc, *p, today);
+        p->Progress = count ? int(sum / count) : -1;
+        StampNode(*p, today);
+        changed << p;
     }
+    return changed;
+}
+
+void CopyStatistics(const TElement &from, TElement &to)
+{
+    to.LastDate = from.LastDate;
+    to.Progress = from.Progress;
+    to.Time = from.Time;
+    to.HasResult = from.HasResult;
+    to.RepeatFactor = from.RepeatFactor;
+    to.RepeatProgress = from.RepeatProgress;
+    to.RepeatDate = from.RepeatDate;
+}
+
+// Writes nodes into the learner's file in one atomic save.
+bool WriteNodes(const QList<TElement *> &nodes, const QDate &today, const QString &usersFolder, int id,
+                QString *error)
+{
+    const QString path = StatisticsPath(usersFolder, id);
+    const Opening opening = OpenStatistics(path, today);
+    if (!opening.Message.isEmpty())
+        Utils::ShowSystemError(opening.Message);
+    if (!opening.File) {
+        if (error)
+            *error = QStringLiteral("Wynik nie został zapisany: plik ze statystykami %1 jest uszkodzony.")
+                         .arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    for (const TElement *node : nodes)
+        WriteNode(*opening.File, *node);
+    QString why;
+    if (SaveStatistics(path, &why))
+        return true;
+    if (error)
+        *error = QStringLiteral("Wynik nie został zapisany. ") + why;
+    return false;
 }
 
 } // namespace
@@ -220,7 +265,7 @@ void ScheduleRepetition(TElement &node, int score, int threshold, const QDate &t
     } else if (score > threshold) {
         node.RepeatDate = QStringLiteral("0");
     } else {
-        node.RepeatFactor *= 2;
+        node.RepeatFactor = int(qMin<qint64>(qint64(node.RepeatFactor) * 2, MaxRepeatFactor));
         node.RepeatDate = RepeatDateText(today.addDays(3 * qint64(node.RepeatFactor)));
     }
     node.RepeatProgress = score;
@@ -234,66 +279,64 @@ StatisticsLoadResult LoadStatistics(const QList<TElement *> &nodes, const QStrin
     for (TElement *node : nodes)
         SetStatisticsDefaults(*node);
 
-    QDomDocument doc;
-    QString why;
-    const Files::XmlState state = Files::ReadXml(path, Tag("cwiczenia"), doc, &why);
-    if (state != Files::XmlState::Read) {
-        if (state == Files::XmlState::Missing) {
-            result.State = StatisticsFileState::Missing;
-            result.Message = QStringLiteral("Brak pliku ze statystykami! Plik został stworzony ponownie! ");
-        } else {
-            result.State = StatisticsFileState::Damaged;
-            result.DamagedCopy = Files::KeepDamagedFile(path, today);
-            result.Message = StatisticsDocument::DamagedMessage(path, why, result.DamagedCopy);
-        }
+    const Opening opening = OpenStatistics(path, today);
+    result.State = opening.State;
+    result.DamagedCopy = opening.DamagedCopy;
+    result.RecoveredRecords = opening.Recovered;
+    if (opening.State != StatisticsFileState::Read) {
+        result.Message = opening.State == StatisticsFileState::Missing
+                             ? QStringLiteral("Brak pliku ze statystykami! ")
+                             : opening.Message;
         QString writeError;
-        if (state == Files::XmlState::Damaged && result.DamagedCopy.isEmpty())
-            result.State = StatisticsFileState::Failed; // never overwrite what we could not keep
-        else if (!CreateEmptyStatisticsFile(usersFolder, id, &writeError)) {
+        if (opening.File && !SaveStatistics(path, &writeError)) {
             result.State = StatisticsFileState::Failed;
-            result.Message += QLatin1Char('\n') + writeError;
+            result.Message += QStringLiteral(" Nie udało się jednak utworzyć nowego pliku. ") + writeError +
+                              QStringLiteral(" Wyniki zostaną zapisane, gdy zapis znów będzie możliwy.");
+        } else if (opening.State == StatisticsFileState::Missing) {
+            result.Message += QStringLiteral("Plik został stworzony ponownie! ");
         }
-        Utils::ShowSystemError(result.Message);
-        return result;
+        Utils::ShowSystemError(result.Message.trimmed() + QLatin1Char(' '));
+        if (!opening.File || opening.Recovered == 0)
+            return result;
     }
 
     if (progress)
         progress->ShowProgress(int(nodes.size()) - 1, Utils::GetInterfaceText(52));
 
     // The first record of each (file, kind) in document order, as a search from the top finds it.
-    QHash<QString, QHash<int, QDomElement>> records;
-    for (QDomElement plik = doc.documentElement().firstChildElement(Tag("plik")); !plik.isNull();
-         plik = plik.nextSiblingElement(Tag("plik"))) {
-        QHash<int, QDomElement> &kinds = records[plik.attribute(Tag("nazwa"))];
-        for (QDomElement dane = plik.firstChildElement(Tag("dane")); !dane.isNull();
-             dane = dane.nextSiblingElement(Tag("dane"))) {
-            int kind = 0;
-            if (ToInteger(dane.attribute(Tag("id")), kind) && !kinds.contains(kind))
-                kinds.insert(kind, dane);
-        }
+    const QList<StatisticsRecord> &records = opening.File->Records();
+    QHash<QString, QHash<int, int>> index;
+    for (int r = 0; r < records.size(); ++r) {
+        const StatisticsRecord &record = records[r];
+        if (!record.KindIsNumber)
+            continue;
+        QHash<int, int> &kinds = index[record.FileName];
+        if (!kinds.contains(record.Kind))
+            kinds.insert(record.Kind, r);
     }
 
     for (int i = 0; i < nodes.size(); ++i) {
         TElement &node = *nodes[i];
-        const auto file = records.constFind(node.FileName);
-        if (file != records.constEnd()) {
+        const auto file = index.constFind(node.FileName);
+        if (file != index.constEnd()) {
             const auto found = file->constFind(node.Kind);
             if (found != file->constEnd()) {
-                const QDomElement &dane = *found;
-                const QString schedule = dane.firstChildElement(Tag("datapowtorka")).text();
+                const StatisticsRecord &record = records[*found];
+                const QString &schedule = record.Values[StatisticsRecord::Datapowtorka];
                 int postep = 0;
                 int repeatProgress = 0;
                 int factor = 0;
-                if (ToInteger(dane.firstChildElement(Tag("postep")).text(), postep) &&
-                    ToInteger(dane.firstChildElement(Tag("posteppowtorka")).text(), repeatProgress) &&
+                if (ToInteger(record.Values[StatisticsRecord::Postep], postep) &&
+                    ToInteger(record.Values[StatisticsRecord::Posteppowtorka], repeatProgress) &&
                     ToInteger(Utils::GetField(2, schedule, QLatin1Char('=')), factor)) {
-                    node.LastDate = dane.firstChildElement(Tag("data")).text();
-                    node.Progress = postep;
-                    node.Time = dane.firstChildElement(Tag("czas")).text();
+                    // Numbers from the file are kept within what the program itself writes.
+                    node.LastDate = record.Values[StatisticsRecord::Data];
+                    node.Progress = qBound(-1, postep, 100);
+                    node.Time = record.Values[StatisticsRecord::Czas];
                     node.HasResult = true;
-                    node.RepeatProgress = repeatProgress;
+                    node.RepeatProgress = qBound(-1, repeatProgress, 100);
                     node.RepeatDate = Utils::GetField(1, schedule, QLatin1Char('='));
-                    node.RepeatFactor = factor;
+                    node.RepeatFactor = qBound(1, factor, MaxRepeatFactor);
                 } else {
                     ++result.SkippedRecords;
                 }
@@ -310,49 +353,45 @@ StatisticsLoadResult LoadStatistics(const QList<TElement *> &nodes, const QStrin
 bool RecordExerciseResult(TElement &node, ResultPanelState &panel, const LearnerSettings &settings,
                           const QDate &today, const QString &usersFolder, int id, QString *error)
 {
-    StatisticsDocument doc(usersFolder, id);
-    bool changed = false;
-    const auto open = [&] {
-        if (!changed)
-            doc.Open(today);
-        changed = true;
-    };
-
+    // A copy in the repetitions tree records on its catalogue node, whose schedule and
+    // ancestors are the ones that count; the copy then shows the same.
+    TElement &target = node.Original ? *node.Original : node;
+    QList<TElement *> changed;
     if (panel.Present && panel.Visible && panel.Tag == 0) {
         panel.Tag = 1; // the same result is never recorded twice
-        node.Progress = panel.Value;
-        node.Time = QStringLiteral("00:00:00");
+        target.Progress = qBound(0, panel.Value, 100);
+        target.Time = QStringLiteral("00:00:00");
         if (settings.ScheduleRepetitions)
-            ScheduleRepetition(node, node.Progress, settings.RepetitionThreshold, today);
-        open();
-        SaveNode(doc, node, today);
-        SaveAncestors(doc, node, today);
+            ScheduleRepetition(target, target.Progress, settings.RepetitionThreshold, today);
+        changed = StampWithAncestors(target, today);
     }
     // Presentation-like kinds get a dated record without a score each time they are left.
-    if (IsScorelessKind(node.Kind)) {
-        node.Progress = -1;
-        node.Time = QStringLiteral("00:00:00");
-        open();
-        SaveNode(doc, node, today);
-        SaveAncestors(doc, node, today);
+    if (IsScorelessKind(target.Kind)) {
+        target.Progress = -1;
+        target.Time = QStringLiteral("00:00:00");
+        changed = StampWithAncestors(target, today);
     }
-    return !changed || doc.Save(error);
+    if (changed.isEmpty())
+        return true;
+    const bool saved = WriteNodes(changed, today, usersFolder, id, error);
+    if (node.Original)
+        for (TElement *copy = &node; copy; copy = copy->Parent)
+            if (copy->Original)
+                CopyStatistics(*copy->Original, *copy);
+    return saved;
 }
 
 bool SaveNodeStatistics(TElement &node, const QDate &today, const QString &usersFolder, int id, QString *error)
 {
-    StatisticsDocument doc(usersFolder, id);
-    doc.Open(today);
-    SaveNode(doc, node, today);
-    return doc.Save(error);
+    StampNode(node, today);
+    return WriteNodes({&node}, today, usersFolder, id, error);
 }
 
 bool UpdateAncestors(TElement &node, const QDate &today, const QString &usersFolder, int id, QString *error)
 {
-    StatisticsDocument doc(usersFolder, id);
-    doc.Open(today);
-    SaveAncestors(doc, node, today);
-    return doc.Save(error);
+    QList<TElement *> changed = StampWithAncestors(node, today);
+    changed.removeFirst();
+    return WriteNodes(changed, today, usersFolder, id, error);
 }
 
 void FindDueRepetitions(const TDrzewo &catalogue, TDrzewo &repetitions, QList<TElement *> &repetitionList,
@@ -378,6 +417,7 @@ void FindDueRepetitions(const TDrzewo &catalogue, TDrzewo &repetitions, QList<TE
                 copy = Course::AddNode(repetitions, parent);
                 Course::CopyNodeData(*original, *copy);
                 copy->Expanded = false;
+                copy->Original = const_cast<TElement *>(original);
             }
             parent = copy;
         }
@@ -391,6 +431,7 @@ void FindDueRepetitions(const TDrzewo &catalogue, TDrzewo &repetitions, QList<TE
                 TElement *copy = Course::AddNode(repetitions, copyParentFor(child));
                 Course::CopyNodeData(*child, *copy);
                 copy->Expanded = false;
+                copy->Original = const_cast<TElement *>(child);
             }
             walk(child);
         }

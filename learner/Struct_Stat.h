@@ -37,6 +37,9 @@ bool IsScorelessKind(int kind);
 // The statistics defaults of a node before its record is loaded.
 void SetStatisticsDefaults(TElement &node);
 
+// The largest interval factor kept: 3 x 65536 days is beyond any learner's course.
+inline constexpr int MaxRepeatFactor = 65536;
+
 // The schedule rule applied to one new score (ScheduleRepetitions on).
 void ScheduleRepetition(TElement &node, int score, int threshold, const QDate &today);
 
@@ -53,12 +56,14 @@ struct StatisticsLoadResult
     QString Message;     // what the learner was told (empty when read)
     QString DamagedCopy; // where an unreadable file was kept
     int SkippedRecords = 0; // records with a missing or non-numeric value
+    int RecoveredRecords = 0; // of a damaged file, the records carried into the new one
 };
 
-// Loads the learner's file into every node (defaults first). A missing or unreadable file
-// is re-created empty and reported through Utils::ShowSystemError. The progress window, when
-// given, shows interface text 52 and advances node by node.
-// A damaged file is kept aside under a name dated today.
+// Loads the learner's file into every node (defaults first). A missing file is re-created
+// empty; a damaged one is kept aside under a name dated today and replaced by a file with
+// every record that ended before the damage, which is then loaded. Both are reported
+// through Utils::ShowSystemError. The progress window, when given, shows interface text 52
+// and advances node by node. The file read is kept for the results recorded next.
 StatisticsLoadResult LoadStatistics(const QList<TElement *> &nodes, const QString &usersFolder, int id,
                                     const QDate &today, Utils::IProgress *progress = nullptr);
 
@@ -74,7 +79,9 @@ struct ResultPanelState
 // Records the result of node (the host's current node): the panel's score when it is
 // shown and not yet recorded (panel.Tag becomes 1), rescheduling, and the dated record of
 // a kind without a score; then the node's record and its ancestors' are written in one
-// atomic save. Returns false with error when the file could not be written.
+// atomic save. A copy in the repetitions tree records on its catalogue node (Original)
+// and then shows the same values. Returns false with error (in Polish) when the file could
+// not be written; the file is then left as it was.
 bool RecordExerciseResult(TElement &node, ResultPanelState &panel, const LearnerSettings &settings,
                           const QDate &today, const QString &usersFolder, int id, QString *error = nullptr);
 

@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <limits>
 
 QString TUser::FigurePicture() const
 {
@@ -67,13 +70,25 @@ TUser ParseProfileLine(const QString &line)
 {
     const QStringList fields = line.split(QLatin1Char('='));
     TUser user;
-    user.Id = Field(fields, 1).toInt();
+    const int id = Field(fields, 1).toInt();
+    user.Id = id > 0 ? id : 0;
     user.Name = Field(fields, 2);
     user.Gender = Field(fields, 3).left(1);
-    user.HasPassword = quint8(Field(fields, 4).toInt());
+    user.HasPassword = Field(fields, 4).toInt() != 0 ? 1 : 0;
     user.Password = Field(fields, 5);
-    user.Figure = quint8(Field(fields, 6).toInt() + 1);
+    // The file holds set + colour (10..15, 20..25); anything else shows the first figure.
+    const int figure = Field(fields, 6).toInt();
+    user.Figure = quint8((figure >= 0 && figure < 255 ? figure : 10) + 1);
     return user;
+}
+
+bool IsProfileLine(const QString &line)
+{
+    for (const QChar c : line)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return false;
+    const TUser user = ParseProfileLine(line);
+    return user.Id > 0 && !user.Name.trimmed().isEmpty();
 }
 
 int FigureSet(int inMemoryFigure)
@@ -118,7 +133,7 @@ bool LineIsStorable(const QString &plainLine)
     return lossless && !ScrambleLine(bytes, true).contains("\r\n");
 }
 
-bool ProfileList::Load(const QString &path, QString *error)
+bool ProfileList::Load(const QString &path, const QDate &today, QString *message)
 {
     QFile file(path);
     if (!file.exists()) {
@@ -126,13 +141,14 @@ bool ProfileList::Load(const QString &path, QString *error)
         return true;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Nie można odczytać listy profili %1 (%2).")
-                         .arg(QDir::toNativeSeparators(path), file.errorString());
+        if (message)
+            *message = QStringLiteral("Nie można odczytać listy profili %1.").arg(QDir::toNativeSeparators(path));
         return false;
     }
     const QByteArray data = file.readAll();
+    file.close();
     QStringList lines;
+    int dropped = 0;
     // Scrambled letters can become single bytes 10 or 13; only the pair ends a line.
     qsizetype start = 0;
     while (start < data.size()) {
@@ -140,12 +156,41 @@ bool ProfileList::Load(const QString &path, QString *error)
         if (end < 0)
             end = data.size();
         const QByteArray scrambled = data.mid(start, end - start);
-        if (!scrambled.isEmpty())
-            lines << FromCodePage(ScrambleLine(scrambled, false));
+        if (!scrambled.isEmpty()) {
+            const QString line = FromCodePage(ScrambleLine(scrambled, false));
+            if (IsProfileLine(line))
+                lines << line;
+            else
+                ++dropped;
+        }
         start = end + 2;
     }
     Lines = lines;
-    return true;
+    if (dropped == 0)
+        return true;
+
+    // Damaged: the file is kept as it was, the profiles read from it go to a new one.
+    const QString copy = Files::KeepDamagedFile(path, today);
+    const QString kept = Files::PolishCount(int(lines.size()), QStringLiteral("profil"), QStringLiteral("profile"),
+                                            QStringLiteral("profili"));
+    const QString skipped = Files::PolishCount(dropped, QStringLiteral("wiersz"), QStringLiteral("wiersze"),
+                                               QStringLiteral("wierszy"));
+    QString text;
+    if (copy.isEmpty()) {
+        text = QStringLiteral("Lista profili %1 jest uszkodzona i nie można jej przenieść. Odczytano %2, pominięto "
+                              "%3, których nie da się odczytać.")
+                   .arg(QDir::toNativeSeparators(path), kept, skipped);
+    } else {
+        text = QStringLiteral("Lista profili %1 była uszkodzona. Zachowano ją jako %2. Odczytano z niej %3, "
+                              "pominięto %4, których nie da się odczytać.")
+                   .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(copy), kept, skipped);
+        QString error;
+        if (!Save(path, &error))
+            text += QStringLiteral(" Nie udało się zapisać nowej listy. ") + error;
+    }
+    if (message)
+        *message = text;
+    return false;
 }
 
 bool ProfileList::Save(const QString &path, QString *error) const
@@ -161,9 +206,32 @@ TUser ProfileList::User(int index) const
     return index >= 0 && index < Lines.size() ? ParseProfileLine(Lines.at(index)) : TUser();
 }
 
-int ProfileList::NextId() const
+int ProfileList::NextId(const QString &usersFolder) const
 {
-    return Lines.isEmpty() ? 1 : ParseProfileLine(Lines.last()).Id + 1;
+    QSet<int> listed;
+    qint64 highest = 0;
+    for (const QString &line : Lines) {
+        const int id = ParseProfileLine(line).Id;
+        listed.insert(id);
+        highest = qMax<qint64>(highest, id);
+    }
+    const auto taken = [&](int id) {
+        if (listed.contains(id))
+            return true;
+        if (usersFolder.isEmpty())
+            return false;
+        for (const QString &path : {StatisticsPath(usersFolder, id), SettingsPath(usersFolder, id),
+                                    MediaFolderPath(usersFolder, id, QStringLiteral("Media_temp")),
+                                    MediaFolderPath(usersFolder, id, QStringLiteral("Media_arch"))})
+            if (QFileInfo::exists(path))
+                return true;
+        return false;
+    };
+    // Past the largest Id the search starts again from 1.
+    qint64 id = highest < std::numeric_limits<int>::max() ? highest + 1 : 1;
+    while (taken(int(id)))
+        id = id < std::numeric_limits<int>::max() ? id + 1 : 1;
+    return int(id);
 }
 
 NameProblem ProfileList::CheckName(const QString &name, int ownId) const
@@ -235,9 +303,48 @@ bool PrepareEmptyFolder(const QString &path, QString *error)
 
 bool CreateLearnerData(const QString &usersFolder, int id, QString *error)
 {
-    return CreateEmptyStatisticsFile(usersFolder, id, error) && CreateDefaultSettingsFile(usersFolder, id, error) &&
-           PrepareEmptyFolder(MediaFolderPath(usersFolder, id, QStringLiteral("Media_arch")), error) &&
-           PrepareEmptyFolder(MediaFolderPath(usersFolder, id, QStringLiteral("Media_temp")), error);
+    for (const QString &path : {StatisticsPath(usersFolder, id), SettingsPath(usersFolder, id)})
+        if (QFileInfo::exists(path)) {
+            if (error)
+                *error = QStringLiteral("Plik %1 już istnieje; nowy profil go nie zastąpi.")
+                             .arg(QDir::toNativeSeparators(path));
+            return false;
+        }
+    if (CreateEmptyStatisticsFile(usersFolder, id, error) && CreateDefaultSettingsFile(usersFolder, id, error) &&
+        PrepareEmptyFolder(MediaFolderPath(usersFolder, id, QStringLiteral("Media_arch")), error) &&
+        PrepareEmptyFolder(MediaFolderPath(usersFolder, id, QStringLiteral("Media_temp")), error))
+        return true;
+    DeleteLearnerData(usersFolder, id); // only what was made just now: nothing existed before
+    return false;
+}
+
+bool AddProfile(ProfileList &list, const QString &usersFolder, TUser &user, QString *error)
+{
+    user.Id = list.NextId(usersFolder);
+    if (!CreateLearnerData(usersFolder, user.Id, error))
+        return false;
+    list.Lines << BuildProfileLine(user);
+    if (list.Save(ProfileListPath(usersFolder), error))
+        return true;
+    list.Lines.removeLast();
+    DeleteLearnerData(usersFolder, user.Id);
+    return false;
+}
+
+bool RemoveProfile(ProfileList &list, int index, const QString &usersFolder, QStringList *leftOver, QString *error)
+{
+    if (index < 0 || index >= list.Lines.size())
+        return false;
+    const QString line = list.Lines.takeAt(index);
+    if (!list.Save(ProfileListPath(usersFolder), error)) {
+        list.Lines.insert(index, line);
+        return false;
+    }
+    const int id = ParseProfileLine(line).Id;
+    const QStringList left = id > 0 ? DeleteLearnerData(usersFolder, id) : QStringList();
+    if (leftOver)
+        *leftOver = left;
+    return true;
 }
 
 QStringList DeleteLearnerData(const QString &usersFolder, int id)

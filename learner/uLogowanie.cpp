@@ -1,6 +1,7 @@
 #include "learner/uLogowanie.h"
 
 #include "app/uPodklad.h"
+#include "learner/LearnerFiles.h"
 #include "learner/LearnerUi.h"
 #include "learner/uFrmInputPass.h"
 #include "learner/uFrmNewUser.h"
@@ -177,9 +178,12 @@ QString TfrmLogowanie::UsersFolder()
 
 void TfrmLogowanie::LoadProfileList()
 {
-    QString error;
-    if (!m_profiles.Load(Learner::ProfileListPath(UsersFolder()), &error))
-        ShowError(error);
+    // What a save cut short by the end of the program left behind is of no use to anyone.
+    Learner::Files::RemoveInterruptedSaves(UsersFolder());
+    QString message;
+    const QDate today = frmNawigacja ? frmNawigacja->Today() : QDate::currentDate();
+    if (!m_profiles.Load(Learner::ProfileListPath(UsersFolder()), today, &message))
+        ShowError(message);
 }
 
 bool TfrmLogowanie::SaveProfileList()
@@ -331,13 +335,9 @@ void TfrmLogowanie::CreateProfile()
     TUser user;
     if (!EditProfileDialog(user, false, m_profiles, this))
         return;
-    user.Id = m_profiles.NextId();
-    m_profiles.Lines << Learner::BuildProfileLine(user);
-    if (SaveProfileList()) {
-        QString error;
-        if (!Learner::CreateLearnerData(UsersFolder(), user.Id, &error))
-            ShowError(error);
-    }
+    QString error;
+    if (!Learner::AddProfile(m_profiles, UsersFolder(), user, &error))
+        ShowError(u"Nie udało się utworzyć profilu. "_s + error);
     RebuildRows();
 }
 
@@ -360,12 +360,13 @@ void TfrmLogowanie::DeleteProfile(int index)
         return;
     if (ShowSkinnedMessage(Utils::GetInterfaceText(76), Utils::GetInterfaceText(33), smQuestion) != 1)
         return;
-    m_profiles.Lines.removeAt(index);
-    const QStringList left = Learner::DeleteLearnerData(UsersFolder(), user.Id);
-    if (!left.isEmpty())
+    QStringList left;
+    QString error;
+    if (!Learner::RemoveProfile(m_profiles, index, UsersFolder(), &left, &error))
+        ShowError(u"Nie udało się usunąć profilu. "_s + error);
+    else if (!left.isEmpty())
         ShowError(Text(120, u"Nie udało się usunąć wszystkich danych profilu. Usuń ręcznie:"_s) + u"\n"_s +
                   left.join(u'\n'));
-    SaveProfileList();
     RebuildRows();
 }
 

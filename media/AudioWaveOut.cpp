@@ -26,9 +26,9 @@ public:
 
 QString FormatText(const Media::TPcmFormat &format)
 {
-    return QString::asprintf("%s; %.1f KHz; %d bits (%d kb/s)", format.Channels == 2 ? "Stereo" : "Mono",
+    return QString::asprintf("%s; %.1f KHz; %d bits (%lld kb/s)", format.Channels == 2 ? "Stereo" : "Mono",
                              format.SampleRate / 1000.0, format.BitsPerSample,
-                             format.AvgBytesPerSec() * 8 / 1000);
+                             qlonglong(format.AvgBytesPerSec() * 8 / 1000));
 }
 } // namespace
 

@@ -1,5 +1,9 @@
 #include "media/MediaServices.h"
 
+#include "media/OggDecode.h"
+
+#include <QFile>
+
 #include <QFileInfo>
 #include <QObject>
 #include <QTimer>
@@ -63,6 +67,12 @@ RecorderFactory &RecordFactory()
     return factory;
 }
 
+SoundDecoder &InstalledDecoder()
+{
+    static SoundDecoder decoder;
+    return decoder;
+}
+
 } // namespace
 
 std::unique_ptr<IMediaPlayer> CreateSilentMediaPlayer()
@@ -101,6 +111,38 @@ void SetMediaPlayerFactory(MediaPlayerFactory factory)
 void SetRecorderFactory(RecorderFactory factory)
 {
     RecordFactory() = std::move(factory);
+}
+
+bool DecodeSoundFile(const QString &path, TWaveData &out, QString *error)
+{
+    auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    const QFileInfo file(path);
+    if (!file.exists())
+        return fail(QStringLiteral("no such file"));
+    const QString suffix = file.suffix().toLower();
+    if (suffix == u"wav") {
+        QFile wave(path);
+        if (!wave.open(QIODevice::ReadOnly))
+            return fail(wave.errorString());
+        return ParseWave(wave.readAll(), out, error);
+    }
+    if (suffix == u"ogg")
+        return DecodeOggFile(path, out, error);
+    const QString twin = file.path() + u'/' + file.completeBaseName() + QStringLiteral(".ogg");
+    if (QFileInfo::exists(twin) && DecodeOggFile(twin, out))
+        return true;
+    if (InstalledDecoder() && InstalledDecoder()(path, out))
+        return true;
+    return fail(QStringLiteral("the sound cannot be decoded"));
+}
+
+void SetSoundDecoder(SoundDecoder decoder)
+{
+    InstalledDecoder() = std::move(decoder);
 }
 
 } // namespace Media

@@ -53,6 +53,9 @@ public:
     virtual bool IsRecording() const = 0;
 };
 
+// Decodes a whole sound file to PCM; false when it cannot.
+using SoundDecoder = std::function<bool(const QString &path, TWaveData &out)>;
+
 using MediaPlayerFactory = std::function<std::unique_ptr<IMediaPlayer>(QWidget *owner)>;
 using RecorderFactory = std::function<std::unique_ptr<IRecorder>()>;
 
@@ -66,5 +69,11 @@ std::unique_ptr<IMediaPlayer> CreateMediaPlayer(QWidget *owner);
 std::unique_ptr<IRecorder> CreateRecorder();
 void SetMediaPlayerFactory(MediaPlayerFactory factory);
 void SetRecorderFactory(RecorderFactory factory);
+
+// The whole of a recording as PCM, for pictures of it: a WAV file as written, Ogg Vorbis by
+// its own decoder, an mp3 from its Ogg Vorbis twin beside it when there is one (the course
+// ships both), else through the installed decoder (the system's, or a test's).
+bool DecodeSoundFile(const QString &path, TWaveData &out, QString *error = nullptr);
+void SetSoundDecoder(SoundDecoder decoder);
 
 } // namespace Media

@@ -91,6 +91,12 @@ bool TOggPlayer::Play()
     }
     m_decoder = decoder;
     const vorbis_info *info = ov_info(&m_decoder->File, -1);
+    // The stream's numbers are checked where they are read: a rate the sound output cannot
+    // hold is no playable file.
+    if (!info || info->channels < 1 || info->rate < Media::MinSampleRate || info->rate > Media::MaxSampleRate) {
+        Release();
+        return false;
+    }
     try {
         m_waveOut = new TWaveOut(this);
         m_waveOut->SetFormat(info->channels == 2, int(info->rate), 16);

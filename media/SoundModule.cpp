@@ -9,12 +9,15 @@
 #include "media/SoundModuleApi.h"
 #include "media/WaveFile.h"
 
+#include <QAudioBuffer>
+#include <QAudioDecoder>
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QAudioSink>
 #include <QAudioSource>
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QMediaDevices>
 #include <QMediaPlayer>
@@ -25,6 +28,7 @@
 #include <QVBoxLayout>
 #include <QVideoWidget>
 
+#include <algorithm>
 #include <deque>
 
 namespace Media {
@@ -452,6 +456,74 @@ bool HasSoundOutput()
     return !QMediaDevices::defaultAudioOutput().isNull();
 }
 
+// One decoded buffer as 16-bit signed samples, whatever sample format the decoder chose.
+void AppendAsInt16(const QAudioBuffer &buffer, QByteArray &out)
+{
+    const QAudioFormat format = buffer.format();
+    const qsizetype count = buffer.sampleCount();
+    const qsizetype at = out.size();
+    out.resize(at + count * 2);
+    auto *target = reinterpret_cast<qint16 *>(out.data() + at);
+    for (qsizetype i = 0; i < count; ++i) {
+        switch (format.sampleFormat()) {
+        case QAudioFormat::UInt8: target[i] = qint16((int(buffer.constData<quint8>()[i]) - 128) << 8); break;
+        case QAudioFormat::Int16: target[i] = buffer.constData<qint16>()[i]; break;
+        case QAudioFormat::Int32: target[i] = qint16(buffer.constData<qint32>()[i] >> 16); break;
+        case QAudioFormat::Float:
+            target[i] = qint16(std::clamp(buffer.constData<float>()[i], -1.0f, 1.0f) * 32767.0f);
+            break;
+        default: target[i] = 0; break;
+        }
+    }
+}
+
+// The whole file at once, waiting for the system's decoder (at most a minute: a picture of
+// a recording is never worth more).
+bool DecodeSound(const QString &path, TWaveData &out)
+{
+    QAudioDecoder decoder;
+    // The system's decoder needs a whole format to convert to; without one it fails.
+    QAudioFormat wanted;
+    wanted.setSampleFormat(QAudioFormat::Int16);
+    wanted.setChannelCount(2);
+    wanted.setSampleRate(44100);
+    decoder.setAudioFormat(wanted);
+    decoder.setSource(QUrl::fromLocalFile(path));
+    QByteArray samples;
+    QAudioFormat got;
+    bool failed = false;
+    QEventLoop loop;
+    QObject::connect(&decoder, &QAudioDecoder::bufferReady, &loop, [&] {
+        const QAudioBuffer buffer = decoder.read();
+        if (!buffer.isValid())
+            return;
+        if (got.isValid() && buffer.format() != got)
+            return; // a format change mid-file: keep the first
+        got = buffer.format();
+        AppendAsInt16(buffer, samples);
+    });
+    QObject::connect(&decoder, &QAudioDecoder::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), &loop, [&] {
+        failed = true;
+        loop.quit();
+    });
+    QTimer::singleShot(60000, &loop, [&] {
+        failed = true;
+        loop.quit();
+    });
+    decoder.start();
+    if (decoder.error() == QAudioDecoder::NoError)
+        loop.exec();
+    else
+        failed = true;
+    decoder.stop();
+    if (failed || samples.isEmpty() || got.channelCount() < 1 || got.channelCount() > 2)
+        return false;
+    out.Format = TPcmFormat{got.channelCount(), got.sampleRate(), 16};
+    out.Samples = samples.left(samples.size() / out.Format.BlockAlign() * out.Format.BlockAlign());
+    return true;
+}
+
 bool HasMicrophone()
 {
     return !QMediaDevices::defaultAudioInput().isNull();
@@ -496,6 +568,11 @@ Q_DECL_EXPORT Media::IRecorder *AudivoxCreateRecorder()
 Q_DECL_EXPORT Media::ISoundService *AudivoxCreateSoundService()
 {
     return new Media::QtSoundService;
+}
+
+Q_DECL_EXPORT bool AudivoxDecodeSound(const QString &path, Media::TWaveData *out)
+{
+    return out && Media::DecodeSound(path, *out);
 }
 
 } // extern "C"

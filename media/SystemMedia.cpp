@@ -22,6 +22,7 @@ struct SoundModule
     CreateMediaPlayerFn MediaPlayer = nullptr;
     CreateRecorderFn Recorder = nullptr;
     CreateSoundServiceFn SoundService = nullptr;
+    DecodeSoundFn Decode = nullptr; // optional
 };
 
 QStringList ModuleFolders()
@@ -62,6 +63,7 @@ const SoundModule &Module()
         module.MediaPlayer = reinterpret_cast<CreateMediaPlayerFn>(library.resolve("AudivoxCreateMediaPlayer"));
         module.Recorder = reinterpret_cast<CreateRecorderFn>(library.resolve("AudivoxCreateRecorder"));
         module.SoundService = reinterpret_cast<CreateSoundServiceFn>(library.resolve("AudivoxCreateSoundService"));
+        module.Decode = reinterpret_cast<DecodeSoundFn>(library.resolve("AudivoxDecodeSound"));
         module.Loaded = module.HasOutput && module.HasInput && module.WaveDevice && module.MediaPlayer
                         && module.Recorder && module.SoundService;
         if (module.Loaded)
@@ -217,6 +219,9 @@ void InstallSystemSound()
     SetWaveDeviceFactory([] { return CreateSystemWaveDevice(); });
     SetMediaPlayerFactory([](QWidget *owner) { return std::make_unique<DeferredMediaPlayer>(owner); });
     SetRecorderFactory([] { return std::make_unique<DeferredRecorder>(); });
+    SetSoundDecoder([](const QString &path, TWaveData &out) {
+        return Module().Loaded && Module().Decode && Module().Decode(path, &out);
+    });
     if (service)
         SetSoundService(service);
 }

@@ -78,9 +78,10 @@ bool ParseWave(const QByteArray &image, TWaveData &out, QString *error)
             if (U16At(image, body) != 1)
                 return Fail(error, QStringLiteral("not PCM"));
             out.Format.Channels = U16At(image, body + 2);
-            out.Format.SampleRate = int(U32At(image, body + 4));
+            const qint64 rate = U32At(image, body + 4);
+            out.Format.SampleRate = int(qBound<qint64>(0, rate, qint64(MaxSampleRate) + 1));
             out.Format.BitsPerSample = U16At(image, body + 14);
-            if (out.Format.Channels < 1 || out.Format.SampleRate <= 0 ||
+            if (out.Format.Channels < 1 || rate < MinSampleRate || rate > MaxSampleRate ||
                 (out.Format.BitsPerSample != 8 && out.Format.BitsPerSample != 16))
                 return Fail(error, QStringLiteral("unsupported PCM format"));
             haveFormat = true;

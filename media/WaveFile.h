@@ -14,7 +14,7 @@ struct TPcmFormat
     int BitsPerSample = 16;
 
     int BlockAlign() const { return Channels * BitsPerSample / 8; }
-    int AvgBytesPerSec() const { return SampleRate * BlockAlign(); }
+    qint64 AvgBytesPerSec() const { return qint64(SampleRate) * BlockAlign(); }
     bool operator==(const TPcmFormat &) const = default;
 };
 
@@ -30,8 +30,13 @@ struct TWaveData
     QByteArray Samples; // the "data" chunk, cut to whole frames
 };
 
-// Reads a PCM RIFF/WAVE image (8 or 16 bits, any channel count). Chunks other than
-// "fmt " and "data" are skipped. False with a reason for anything else.
+// Sample rates a file may name; anything else is refused where it is read.
+inline constexpr int MinSampleRate = 1000;
+inline constexpr int MaxSampleRate = 768000;
+
+// Reads a PCM RIFF/WAVE image (8 or 16 bits, any channel count, MinSampleRate to
+// MaxSampleRate). Chunks other than "fmt " and "data" are skipped. False with a reason for
+// anything else.
 bool ParseWave(const QByteArray &image, TWaveData &out, QString *error = nullptr);
 
 } // namespace Media

@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -38,14 +40,21 @@ const QString &LookupPunctuation()
 QString LabelText(QChar digit)
 {
     switch (digit.unicode()) {
-    case u'1': return QStringLiteral("n");
-    case u'2': return QStringLiteral("adj");
-    case u'3': return QStringLiteral("v");
-    case u'5': return QStringLiteral("col");
-    case u'6': return QStringLiteral("adv");
+    case u'1':
+        return QStringLiteral("n");
+    case u'2':
+        return QStringLiteral("adj");
+    case u'3':
+        return QStringLiteral("v");
+    case u'5':
+        return QStringLiteral("col");
+    case u'6':
+        return QStringLiteral("adv");
     case u'8':
-    case u'9': return QStringLiteral("irr");
-    default: return {};
+    case u'9':
+        return QStringLiteral("irr");
+    default:
+        return {};
     }
 }
 
@@ -65,23 +74,34 @@ QString UnscrambleLine(const QString &line)
     return out;
 }
 
-bool ParseDictionaryLine(const QString &line, TDane &entry)
+namespace {
+
+// The parts of one line, as views into it.
+struct LineParts
 {
-    // Views into the line: a dictionary has tens of thousands of them to read at once.
+    qint32 Number = 0;
+    QChar Digit;
+    QStringView Headword;
+    QStringView Translation;
+    QStringView Extra;
+};
+
+bool SplitLine(QStringView line, LineParts &parts)
+{
     if (line.size() <= 3)
         return false;
-    QStringView s = QStringView(line).sliced(3);
+    QStringView s = line.sliced(3);
     const qsizetype space = s.indexOf(u' ');
     if (space <= 0)
         return false;
     bool ok = false;
-    const qint32 number = s.first(space).toInt(&ok, 10);
+    parts.Number = s.first(space).toInt(&ok, 10);
     if (!ok)
         return false;
     s = s.sliced(space + 1);
     if (s.size() < 3)
         return false;
-    const QChar digit = s.at(1);
+    parts.Digit = s.at(1);
     s = s.sliced(3);
     // Fields 1 to 6 of the "="-separated rest; those past its end stay empty.
     std::array<QStringView, 6> fields;
@@ -93,19 +113,38 @@ bool ParseDictionaryLine(const QString &line, TDane &entry)
             break;
         from = eq + 1;
     }
-    entry.Number = number;
-    entry.KindLabel = LabelText(digit);
-    entry.Headword = fields[0].trimmed().toString();
-    entry.Translation = fields[1].trimmed().toString();
-    entry.Extra = fields[5].trimmed().toString();
+    parts.Headword = fields[0].trimmed();
+    parts.Translation = fields[1].trimmed();
+    parts.Extra = fields[5].trimmed();
+    return true;
+}
+
+QString ViewOf(QStringView part)
+{
+    return part.isEmpty() ? QString() : QString::fromRawData(part.data(), part.size());
+}
+
+} // namespace
+
+bool ParseDictionaryLine(const QString &line, TDane &entry)
+{
+    LineParts parts;
+    if (!SplitLine(line, parts))
+        return false;
+    entry.Number = parts.Number;
+    entry.KindLabel = LabelText(parts.Digit);
+    entry.Headword = parts.Headword.toString();
+    entry.Translation = parts.Translation.toString();
+    entry.Extra = parts.Extra.toString();
+    entry.Text.clear();
     return true;
 }
 
 QString FormatDictionaryLine(const TDane &entry, QChar labelDigit)
 {
     // The three leading characters carry nothing; the reader skips them.
-    return u"   "_s + QString::number(entry.Number) + u" [" + labelDigit + u']' + entry.Headword + u'='
-           + entry.Translation + u"====" + entry.Extra;
+    return u"   "_s + QString::number(entry.Number) + u" [" + labelDigit + u']' + entry.Headword + u'=' +
+           entry.Translation + u"====" + entry.Extra;
 }
 
 LoadResult ReadDictionary(const QByteArray &data, bool scrambled, const LoadProgress &progress)
@@ -113,48 +152,55 @@ LoadResult ReadDictionary(const QByteArray &data, bool scrambled, const LoadProg
     LoadResult result;
     result.FileFound = true;
 
-    // Split into lines first so that the progress maximum is the real number of lines.
+    // One decoded text without byte order marks, its lines unscrambled, and where each
+    // line lies in it; lines end at a carriage return, whose next unit is skipped.
     const auto *units = reinterpret_cast<const uchar *>(data.constData());
     const qsizetype count = data.size() / 2;
-    QStringList lines;
-    lines.reserve(count / 48 + 1);
-    auto takeLine = [&](qsizetype from, qsizetype to) {
-        QString line(to - from, Qt::Uninitialized);
-        QChar *out = line.data();
-        for (qsizetype i = from; i < to; ++i) {
-            const char16_t u = char16_t(units[2 * i] | (units[2 * i + 1] << 8));
-            if (u != ByteOrderMark)
-                *out++ = QChar(u);
-        }
-        line.truncate(out - line.constData());
-        lines.append(std::move(line));
-    };
-    qsizetype start = 0;
+    QString text(count, Qt::Uninitialized);
+    QChar *const begin = text.data();
+    QChar *out = begin;
+    QList<std::pair<qsizetype, qsizetype>> lines;
+    lines.reserve(count / 40 + 1);
+    const char16_t shift = scrambled ? ScrambleShift : 0;
+    qsizetype lineStart = 0;
+    bool pendingLine = false;
     for (qsizetype i = 0; i < count; ++i) {
-        if (units[2 * i] == CarriageReturn && units[2 * i + 1] == 0) {
-            takeLine(start, i);
+        const char16_t u = char16_t(units[2 * i] | (units[2 * i + 1] << 8));
+        if (u == CarriageReturn) {
+            lines.append({lineStart, out - begin});
             ++i; // the line feed after it
-            start = i + 1;
+            lineStart = out - begin;
+            pendingLine = false;
+        } else if (u != ByteOrderMark) {
+            *out++ = QChar(char16_t(u - shift));
+            pendingLine = true;
         }
     }
     // The text after the last line end is a line when anything but byte order marks is in it.
-    bool pendingLine = false;
-    for (qsizetype i = start; i < count && !pendingLine; ++i)
-        pendingLine = char16_t(units[2 * i] | (units[2 * i + 1] << 8)) != ByteOrderMark;
     if (pendingLine)
-        takeLine(start, count);
+        lines.append({lineStart, out - begin});
+    text.truncate(out - begin);
 
     const int maximum = int(lines.size());
     result.Entries.reserve(maximum);
     int position = 0;
     if (progress)
         progress(0, maximum);
-    for (const QString &raw : std::as_const(lines)) {
-        TDane entry;
-        if (ParseDictionaryLine(scrambled ? UnscrambleLine(raw) : raw, entry))
+    for (const auto &[from, to] : std::as_const(lines)) {
+        const QStringView line = QStringView(text).sliced(from, to - from);
+        LineParts parts;
+        if (SplitLine(line, parts)) {
+            TDane entry;
+            entry.Number = parts.Number;
+            entry.KindLabel = LabelText(parts.Digit);
+            entry.Headword = ViewOf(parts.Headword);
+            entry.Translation = ViewOf(parts.Translation);
+            entry.Extra = ViewOf(parts.Extra);
+            entry.Text = text;
             result.Entries.append(std::move(entry));
-        else if (!TrimControls(raw).isEmpty())
+        } else if (!TrimControls(line.toString()).isEmpty()) {
             ++result.SkippedLines;
+        }
         ++position;
         if (progress && (position % 256 == 0 || position == maximum))
             progress(position, maximum);
@@ -164,12 +210,19 @@ LoadResult ReadDictionary(const QByteArray &data, bool scrambled, const LoadProg
 
 LoadResult LoadDictionaryFile(const QString &path, const LoadProgress &progress)
 {
-    const QString variant = path + u"de";
-    const bool scrambled = QFileInfo::exists(variant);
-    QFile file(scrambled ? variant : path);
+    QFile variant(path + u"de");
+    if (variant.exists() && variant.open(QIODevice::ReadOnly)) {
+        const QByteArray data = variant.readAll();
+        if (variant.error() == QFileDevice::NoError) {
+            LoadResult result = ReadDictionary(data, true, progress);
+            if (!result.Entries.isEmpty() || !QFileInfo::exists(path))
+                return result;
+        }
+    }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return ReadDictionary(file.readAll(), scrambled, progress);
+    return ReadDictionary(file.readAll(), false, progress);
 }
 
 QByteArray WriteDictionary(const QList<QString> &lines, bool scrambled)
@@ -190,41 +243,174 @@ QByteArray WriteDictionary(const QList<QString> &lines, bool scrambled)
     return out;
 }
 
+namespace {
+
+// "\n" + each field folded + "\n"...; a line feed inside a field becomes a blank, so that
+// line feeds only ever separate fields. starts gets where each field begins.
+QByteArray FieldLines(const QList<TDane> &entries, QString TDane::*field, QList<qsizetype> &starts)
+{
+    QString text;
+    qsizetype size = 1;
+    for (const TDane &entry : entries)
+        size += (entry.*field).size() + 1;
+    text.reserve(size);
+    text += u'\n';
+    for (const TDane &entry : entries) {
+        const qsizetype from = text.size();
+        text += QStringView(entry.*field).trimmed();
+        // Folded in place; a line feed inside a field becomes a blank.
+        for (QChar *c = text.data() + from, *end = text.data() + text.size(); c < end; ++c) {
+            const char16_t u = c->unicode();
+            if (u < 0x80)
+                *c = QChar(char16_t(u >= u'A' && u <= u'Z' ? u + 32 : u == u'\n' ? u' ' : u));
+            else
+                *c = c->toLower();
+        }
+        text += u'\n';
+    }
+    QByteArray bytes = text.toUtf8();
+    starts.clear();
+    starts.reserve(entries.size());
+    const char *const data = bytes.constData();
+    for (const char *p = data, *end = data + bytes.size() - 1; p < end;) {
+        const char *lineFeed = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+        if (!lineFeed)
+            break;
+        starts.append(lineFeed + 1 - data);
+        p = lineFeed + 1;
+    }
+    return bytes;
+}
+
+// The entry whose field holds byte at (starts ascending).
+int EntryAt(const QList<qsizetype> &starts, qsizetype at)
+{
+    return int(std::upper_bound(starts.begin(), starts.end(), at) - starts.begin()) - 1;
+}
+
+// A needle and the byte of it that is rarest in the text it is looked for in: finding that
+// byte is a fast scan, and only its places are compared in full.
+struct Needle
+{
+    Needle(const QByteArray &bytes, const std::array<qsizetype, 256> &frequency) : Bytes(bytes)
+    {
+        for (qsizetype i = 1; i < bytes.size(); ++i)
+            if (frequency[uchar(bytes[i])] < frequency[uchar(bytes[Rare])])
+                Rare = i;
+    }
+    QByteArray Bytes;
+    qsizetype Rare = 0;
+};
+
+const char *Find(const QByteArray &haystack, qsizetype from, const Needle &needle)
+{
+    const qsizetype size = needle.Bytes.size();
+    if (size == 0 || from + size > haystack.size())
+        return nullptr;
+    const char *const rare = needle.Bytes.constData() + needle.Rare;
+    const char *p = haystack.constData() + from + needle.Rare;
+    const char *const last = haystack.constData() + haystack.size() - size + needle.Rare; // inclusive
+    while (p <= last) {
+        const char *q = static_cast<const char *>(std::memchr(p, *rare, size_t(last - p + 1)));
+        if (!q)
+            return nullptr;
+        const char *start = q - needle.Rare;
+        if (std::memcmp(start, needle.Bytes.constData(), size_t(size)) == 0)
+            return start;
+        p = q + 1;
+    }
+    return nullptr;
+}
+
+std::array<qsizetype, 256> ByteFrequency(const QByteArray &text)
+{
+    std::array<qsizetype, 256> frequency{};
+    for (const char c : text)
+        ++frequency[uchar(c)];
+    return frequency;
+}
+
+} // namespace
+
+QString FoldCase(QStringView text)
+{
+    QString out(text.size(), Qt::Uninitialized);
+    QChar *o = out.data();
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        // A line feed never stands inside a folded field (the index separates fields by it).
+        *o++ = u < 0x80 ? QChar(char16_t(u >= u'A' && u <= u'Z' ? u + 32
+                                         : u == u'\n'           ? u' '
+                                                                : u))
+                        : c.toLower();
+    }
+    return out;
+}
+
 TSearchIndex::TSearchIndex(const QList<TDane> &entries)
 {
-    Heads.reserve(entries.size());
-    Translations.reserve(entries.size());
-    for (const TDane &entry : entries) {
-        Heads.append(entry.Headword.trimmed().toLower());
-        Translations.append(entry.Translation.trimmed().toLower());
-    }
+    Heads = FieldLines(entries, &TDane::Headword, HeadStarts);
+    Translations = FieldLines(entries, &TDane::Translation, TranslationStarts);
+    HeadFrequency = ByteFrequency(Heads);
+    TranslationFrequency = ByteFrequency(Translations);
 }
 
 QList<int> TSearchIndex::Search(const QString &text, bool letterMode, const SearchOptions &options) const
 {
-    QList<int> results;
-    const QString needle = text.toLower();
+    const QByteArray needle = FoldCase(text).toUtf8();
     const bool inWords = options.InWords || letterMode;
-    const bool inTranslations = options.InTranslations && !letterMode;
-    // The 27th letter button ("Inne") lists the headwords that start with no letter a–z;
-    // as a plain prefix "{" would match nothing at all.
-    const bool otherLetters = letterMode && needle == LetterOfButton(26);
-    for (int i = 0; i < Heads.size(); ++i) {
-        const QString &h = Heads.at(i);
-        bool matched = false;
-        if (otherLetters) {
-            matched = !h.isEmpty() && !(h.front() >= u'a' && h.front() <= u'z');
-        } else if (inWords) {
-            // An empty needle is never a prefix: it only matches an empty headword.
-            matched = !needle.isEmpty() && h.startsWith(needle);
-            if (!matched || options.WholeWords)
-                matched = (h == needle);
+    const bool inTranslations = options.InTranslations && !letterMode && !needle.isEmpty();
+    const int count = int(HeadStarts.size());
+    QList<int> heads;
+    if (letterMode && needle == "{") {
+        // The 27th letter button ("Inne") lists the headwords that start with no letter a–z;
+        // as a plain prefix "{" would match nothing at all.
+        for (int i = 0; i < count; ++i) {
+            const char first = Heads.at(HeadStarts[i]);
+            if (first != '\n' && !(first >= 'a' && first <= 'z'))
+                heads.append(i);
         }
-        if (inTranslations && !needle.isEmpty())
-            matched = matched || Translations.at(i).contains(needle);
-        if (matched)
-            results.append(i);
+    } else if (inWords) {
+        // Prefix: the needle after a line feed; whole word (or no prefix): also before one.
+        // An empty needle is never a prefix: it only matches an empty headword.
+        const Needle pattern(options.WholeWords || needle.isEmpty() ? QByteArray('\n' + needle + '\n')
+                                                                    : QByteArray('\n' + needle),
+                             HeadFrequency);
+        for (const char *hit = Find(Heads, 0, pattern); hit;
+             hit = Find(Heads, hit - Heads.constData() + 1, pattern)) {
+            const int entry = EntryAt(HeadStarts, hit - Heads.constData() + 1);
+            if (entry >= 0 && entry < count)
+                heads.append(entry);
+        }
     }
+    if (!inTranslations)
+        return heads;
+
+    QList<int> results;
+    results.reserve(heads.size());
+    qsizetype h = 0;
+    const auto takeHeadsBefore = [&](int entry) {
+        for (; h < heads.size() && heads[h] < entry; ++h)
+            results.append(heads[h]);
+    };
+    const Needle word(needle, TranslationFrequency);
+    int entry = 0;
+    for (const char *hit = Find(Translations, 0, word); hit;) {
+        const qsizetype at = hit - Translations.constData();
+        while (entry + 1 < count && TranslationStarts[entry + 1] <= at)
+            ++entry;
+        const qsizetype end = entry + 1 < count ? TranslationStarts[entry + 1] - 1 : Translations.size() - 1;
+        if (at + needle.size() <= end) {
+            takeHeadsBefore(entry);
+            if (h < heads.size() && heads[h] == entry)
+                ++h;
+            results.append(entry);
+            hit = entry + 1 < count ? Find(Translations, TranslationStarts[entry + 1], word) : nullptr;
+        } else {
+            hit = Find(Translations, at + 1, word);
+        }
+    }
+    takeHeadsBefore(count);
     return results;
 }
 
@@ -272,8 +458,8 @@ QString TPozycjeSlowek::WordAt(const QPoint &point) const
 {
     for (const TSlowko &w : Words) {
         const QRect &r = w.Rect;
-        if (point.x() >= r.left() && point.x() < r.left() + r.width() && point.y() >= r.top()
-            && point.y() < r.top() + r.height())
+        if (point.x() >= r.left() && point.x() < r.left() + r.width() && point.y() >= r.top() &&
+            point.y() < r.top() + r.height())
             return w.Word;
     }
     return {};

@@ -7,20 +7,24 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 
 class QIODevice;
 
 namespace Reference {
 
-// One dictionary entry, in the order the file gives its parts.
+// One dictionary entry, in the order the file gives its parts. Entries read from a file
+// are views into the file's one decoded text, which each entry holds (Text) so that the
+// views live as long as any copy of the entry; nothing is copied per entry.
 struct TDane
 {
     qint32 Number = 0;
-    QString Extra;       // sixth field; kept but not shown
+    QString Extra; // sixth field; kept but not shown
     QString Headword;
     QString KindLabel;   // label text of the line's marker digit; kept but not shown
     QString Translation; // may hold "[d]" label markers
+    QString Text;        // the decoded file the fields above may view
 };
 
 // Label text of a "[d]" marker digit ('0' … '9'); empty for digits without a label.
@@ -48,7 +52,8 @@ using LoadProgress = std::function<void(int position, int maximum)>;
 
 // Reads the UTF-16LE lines of data; scrambled lines are shifted back first.
 LoadResult ReadDictionary(const QByteArray &data, bool scrambled, const LoadProgress &progress = {});
-// Reads the file at path, or its ".txtde" variant when that exists beside it.
+// Reads the file at path, or its ".txtde" variant when that exists beside it; a variant
+// that cannot be read, or holds no entry, gives way to the plain file.
 LoadResult LoadDictionaryFile(const QString &path, const LoadProgress &progress = {});
 
 // Writes entries' lines as the file stores them (UTF-16LE, BOM, CR LF).
@@ -56,9 +61,9 @@ QByteArray WriteDictionary(const QList<QString> &lines, bool scrambled);
 
 struct SearchOptions
 {
-    bool InWords = true;        // "Szukaj w słówkach"
+    bool InWords = true;         // "Szukaj w słówkach"
     bool InTranslations = false; // "Szukaj w tłumaczeniach"
-    bool WholeWords = false;    // "Tylko całe wyrazy"
+    bool WholeWords = false;     // "Tylko całe wyrazy"
 };
 
 // Indexes (into entries) of the entries the search matches, in file order. In letter mode the
@@ -66,8 +71,9 @@ struct SearchOptions
 QList<int> SearchDictionary(const QList<TDane> &entries, const QString &text, bool letterMode,
                             const SearchOptions &options);
 
-// The entries' headwords and translations, trimmed and lower-cased once, so that a search
-// does not fold every entry again.
+// The entries' headwords and translations, trimmed and lower-cased once into two UTF-8
+// texts, one field a line ("\nhead\nhead..."), so that a search folds nothing and finds
+// its matches with a few fast scans of those texts instead of a comparison per entry.
 class TSearchIndex
 {
 public:
@@ -76,9 +82,16 @@ public:
     QList<int> Search(const QString &text, bool letterMode, const SearchOptions &options) const;
 
 private:
-    QStringList Heads;
-    QStringList Translations;
+    QByteArray Heads;            // "\n" before every headword, and at the end
+    QByteArray Translations;     // the same for translations
+    QList<qsizetype> HeadStarts; // entry i's headword begins at HeadStarts[i] (after its "\n")
+    QList<qsizetype> TranslationStarts;
+    std::array<qsizetype, 256> HeadFrequency{}; // of each byte, to scan for the rarest
+    std::array<qsizetype, 256> TranslationFrequency{};
 };
+
+// Lower case, one UTF-16 unit at a time, as the dictionary compares text.
+QString FoldCase(QStringView text);
 
 // The lower-case letter of letter button n (0 … 26): "a" … "z", and "{" for the 27th.
 QString LetterOfButton(int n);

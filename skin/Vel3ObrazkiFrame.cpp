@@ -6,7 +6,9 @@ using namespace Qt::StringLiterals;
 
 TVel3ObrazkiFrame::TVel3ObrazkiFrame(QWidget *parent) : QWidget(parent)
 {
-    setFixedSize(296, 248);
+    // The skin's pieces are drawn for 296 x 248; a screen may give the frame another size,
+    // and the pieces follow it.
+    resize(296, 248);
 }
 
 TVel3ObrazkiFrame::~TVel3ObrazkiFrame() = default;
@@ -57,12 +59,16 @@ void TVel3ObrazkiFrame::paintEvent(QPaintEvent *)
     const QImage right = SkinPictureOrNull(m_skin, PieceName(2));
     const QImage top = SkinPictureOrNull(m_skin, PieceName(3));
     const QImage bottom = SkinPictureOrNull(m_skin, PieceName(4));
-    if (!left.isNull())
-        painter.drawImage(QPoint(0, 24), left);
-    if (!right.isNull())
-        painter.drawImage(QPoint(width() - right.width(), 24), right);
+    // The band and the foot keep their rounded ends; the sides fill the height between them.
+    const int band = top.isNull() ? 24 : top.height();
+    const int foot = bottom.isNull() ? 8 : bottom.height();
+    const int sides = height() - band - foot;
+    if (!left.isNull() && sides > 0)
+        painter.drawImage(QRect(0, band, left.width(), sides), left);
+    if (!right.isNull() && sides > 0)
+        painter.drawImage(QRect(width() - right.width(), band, right.width(), sides), right);
     if (!top.isNull())
-        painter.drawImage(QPoint(0, 0), top);
+        DrawStretchedKeepingEnds(painter, top, QRect(0, 0, width(), band), Qt::Horizontal, 40);
     if (!bottom.isNull())
-        painter.drawImage(QPoint(0, height() - bottom.height()), bottom);
+        DrawStretchedKeepingEnds(painter, bottom, QRect(0, height() - foot, width(), foot), Qt::Horizontal, 40);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// TVel3ObrazkiFrame: the 296 x 248 frame around one picture of the three-pictures exercise,
-// showing hover, right and wrong states. It paints only its edges; the picture shows through.
+// TVel3ObrazkiFrame: the frame around one picture of the three-pictures exercise, showing
+// hover, right and wrong states. It paints only its edges; the picture shows through. Its
+// pieces are drawn for 296 x 248 and follow any other size the screen gives it.
 
 #include "skin/uSkin.h"
 

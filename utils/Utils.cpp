@@ -1,11 +1,14 @@
 #include "utils/Utils.h"
 
+#include "utils/AtomicFile.h"
+#include "utils/XmlDepth.h"
+
 #include <QDir>
+#include <QRegularExpression>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -387,21 +390,127 @@ bool ParseXml(const QByteArray &bytes, QDomDocument &document, QString *error)
             QStringDecoder decoder(encoding.constData());
             if (!decoder.isValid()) {
                 if (error)
-                    *error = QStringLiteral("unsupported encoding %1").arg(QString::fromLatin1(encoding));
+                    *error = QStringLiteral("nieobsługiwane kodowanie %1").arg(QString::fromLatin1(encoding));
                 return false;
             }
             text = decoder.decode(bytes);
         }
+    }
+    if (!XmlDepthWithin(text, MaxXmlDepth)) {
+        if (error)
+            *error = QStringLiteral("zbyt głębokie zagnieżdżenie elementów (ponad %1 poziomów)").arg(MaxXmlDepth);
+        return false;
     }
     QString message;
     int line = 0;
     int column = 0;
     if (!document.setContent(text, &message, &line, &column)) {
         if (error)
-            *error = QStringLiteral("%1 (line %2, column %3)").arg(message).arg(line).arg(column);
+            *error = XmlErrorText(message, line, column);
         return false;
     }
     return true;
+}
+
+bool XmlDepthWithin(QStringView text, int limit)
+{
+    const QChar *p = text.data();
+    const QChar *const end = p + text.size();
+    const auto skipPast = [&](const char16_t *terminator, qsizetype length) {
+        const QStringView rest(p, end - p);
+        const qsizetype at = rest.indexOf(QStringView(terminator, length));
+        p = at < 0 ? end : p + at + length;
+    };
+    int depth = 0;
+    while (p < end) {
+        if (*p != u'<') {
+            ++p;
+            continue;
+        }
+        const QStringView rest(p, end - p);
+        if (rest.startsWith(u"<!--")) {
+            p += 4;
+            skipPast(u"-->", 3);
+        } else if (rest.startsWith(u"<![CDATA[")) {
+            p += 9;
+            skipPast(u"]]>", 3);
+        } else if (rest.startsWith(u"<?") || rest.startsWith(u"<!")) {
+            p += 2;
+            skipPast(u">", 1);
+        } else if (rest.startsWith(u"</")) {
+            p += 2;
+            skipPast(u">", 1);
+            --depth;
+        } else {
+            // A start tag: up to its ">" outside quoted values; "/>" opens nothing.
+            ++p;
+            QChar quote;
+            QChar last;
+            while (p < end && (!quote.isNull() || *p != u'>')) {
+                if (quote.isNull() && (*p == u'"' || *p == u'\''))
+                    quote = *p;
+                else if (*p == quote)
+                    quote = QChar();
+                if (!p->isSpace())
+                    last = *p;
+                ++p;
+            }
+            if (p < end)
+                ++p;
+            if (last != u'/' && ++depth > limit)
+                return false;
+        }
+    }
+    return true;
+}
+
+QString XmlErrorText(const QString &parserMessage, int line, int column)
+{
+    // Qt's XML parser speaks English; the messages a course file or a learner's file can meet.
+    static const QList<std::pair<QRegularExpression, QString>> table = [] {
+        const QList<std::pair<const char16_t *, const char16_t *>> rows = {
+            {u"^Premature end of document\\.?$", u"nieoczekiwany koniec dokumentu"},
+            {u"^Unexpected end of (file|document)\\.?$", u"nieoczekiwany koniec dokumentu"},
+            {u"^Extra content at end of document\\.?$", u"nadmiarowa treść za końcem dokumentu"},
+            {u"^Opening and ending tag mismatch\\.?$", u"znacznik zamykający nie pasuje do otwierającego"},
+            {u"^Invalid XML character\\.?$", u"niedozwolony znak"},
+            {u"^Invalid entity value\\.?$", u"niedozwolona wartość encji"},
+            {u"^Invalid character reference\\.?$", u"niedozwolone odwołanie do znaku"},
+            {u"^Encountered incorrectly encoded content\\.?$", u"treść zapisana w złym kodowaniu"},
+            {u"^Invalid document\\.?$", u"niepoprawny dokument"},
+            {u"^Start tag expected\\.?$", u"oczekiwano znacznika otwierającego"},
+            {u"^Expected character data\\.?$", u"oczekiwano tekstu"},
+            {u"^XML declaration not at start of document\\.?$", u"deklaracja XML nie stoi na początku dokumentu"},
+            {u"^Invalid XML version string\\.?$", u"niepoprawny numer wersji XML"},
+            {u"^Unsupported XML version\\.?$", u"nieobsługiwana wersja XML"},
+            {u"^Invalid attribute in XML declaration\\.?$", u"niedozwolony atrybut w deklaracji XML"},
+            {u"^Attribute '(.*)' redefined\\.?$", u"atrybut „\\1” powtórzony"},
+            {u"^Entity '(.*)' not declared\\.?$", u"niezadeklarowana encja „\\1”"},
+            {u"^Reference to undeclared entity '(.*)'\\.?$", u"odwołanie do niezadeklarowanej encji „\\1”"},
+            {u"^Namespace prefix '(.*)' not declared\\.?$", u"niezadeklarowany prefiks przestrzeni nazw „\\1”"},
+            {u"^Encoding (.*) is unsupported\\.?$", u"nieobsługiwane kodowanie \\1"},
+            {u"^(.*) is an invalid encoding name\\.?$", u"niepoprawna nazwa kodowania \\1"},
+            {u"^Unexpected '(.*)'\\.?$", u"nieoczekiwany znak „\\1”"},
+            {u"^Expected (.*), but got '(.*)'\\.?$", u"oczekiwano \\1, a napotkano „\\2”"},
+            {u"^Sequence '\\]\\]>' not allowed in content\\.?$", u"ciąg „]]>” jest niedozwolony w treści"},
+        };
+        QList<std::pair<QRegularExpression, QString>> compiled;
+        for (const auto &[pattern, polish] : rows)
+            compiled.append({QRegularExpression(QString::fromUtf16(pattern)), QString::fromUtf16(polish)});
+        return compiled;
+    }();
+    const QString place = QStringLiteral("wiersz %1, kolumna %2").arg(line).arg(column);
+    const QString message = parserMessage.trimmed();
+    for (const auto &[pattern, polish] : table) {
+        const QRegularExpressionMatch match = pattern.match(message);
+        if (!match.hasMatch())
+            continue;
+        QString text = polish;
+        for (int i = match.lastCapturedIndex(); i >= 1; --i)
+            text.replace(u"\\"_s + QString::number(i), match.captured(i));
+        return text + u" ("_s + place + u')';
+    }
+    return QStringLiteral("błąd składni XML (%1)").arg(place);
 }
 
 bool ReadXmlFile(const QString &path, QDomDocument &document, QString *error)
@@ -432,18 +541,7 @@ bool ParseInteger(const QString &text, int *value)
 
 bool WriteFileAtomically(const QString &path, const QByteArray &data, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    if (file.write(data) != data.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    return true;
+    return SaveFileAtomically(path, data, error);
 }
 
 int RoundHalfEven(double value)

@@ -58,6 +58,9 @@ QString ReadUnicodeLine(QIODevice &file);
 // the bytes cannot be read or are not well-formed.
 bool ParseXml(const QByteArray &bytes, QDomDocument &document, QString *error = nullptr);
 bool ReadXmlFile(const QString &path, QDomDocument &document, QString *error = nullptr);
+// The XML parser's message in the learner's language, with its place: "nieoczekiwany koniec
+// dokumentu (wiersz 3, kolumna 7)". A message this table does not know gives the place alone.
+QString XmlErrorText(const QString &parserMessage, int line, int column);
 
 // An integer as the XML readers take it: surrounding blanks allowed, nothing else.
 bool ParseInteger(const QString &text, int *value);

@@ -15,12 +15,6 @@ int TScore::Percent() const
     return ScorePercent(Good, Total()).value_or(0);
 }
 
-std::optional<int> ScorePercent(int good, int total)
-{
-    if (total <= 0)
-        return std::nullopt;
-    return Utils::Percent(good, total);
-}
 
 QString AnswerHint(const QString &learnerAnswer)
 {

@@ -1,6 +1,7 @@
 #pragma once
-// Rules every exercise screen shares, apart from drawing: the score in per cent with its "nothing to score"
-// case, the hint that names a learner's wrong answer, and the texts of a body's polecenie elements.
+// Rules every exercise screen shares, apart from drawing: the score in per cent with its
+// "nothing to score" case, the hint that names a learner's wrong answer, the word of a caption
+// under the pointer, and the envelope, polecenie texts, picture and recording of a file.
 
 #include "utils/Random.h"
 
@@ -12,6 +13,8 @@
 
 #include <functional>
 #include <optional>
+
+#include "exercises/shared/ScorePercent.h" // ScorePercent, shared by every screen
 
 namespace Exercises {
 
@@ -34,8 +37,6 @@ struct TScore
     int Percent() const;
 };
 
-// The same as a free function: no value when total is 0.
-std::optional<int> ScorePercent(int good, int total);
 
 // The hover hint over a wrong answer after the check: interface text 1 followed by the
 // learner's answer in bold, or interface text 2 in bold when the learner gave none.

@@ -1,6 +1,7 @@
 #include "exercises/words/uFrmTest.h"
 
 #include "exercises/frame/ExerciseHost.h"
+#include "exercises/words/AnswerBox.h"
 #include "learner/Struct_Config.h"
 #include "reference/uSlownik.h"
 #include "skin/AALabel.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
@@ -24,33 +24,11 @@ using namespace TestModel;
 namespace {
 
 constexpr int PolecenieLeft = 100;
-constexpr int BoxSize = 23;
+constexpr int BoxSize = AnswerBoxSize;
 
 QString FileNameOnly(const QString &path)
 {
     return QFileInfo(path).fileName();
-}
-
-// The answer box pictures: an empty box and a box with a tick.
-QPixmap StatePicture(bool marked)
-{
-    QPixmap pixmap(BoxSize, BoxSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(SkinColors::Navy, 1.5));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(2.5, 2.5, 18, 18), 4, 4);
-    if (marked) {
-        QPainterPath tick;
-        tick.moveTo(6.5, 11.5);
-        tick.lineTo(10, 15.5);
-        tick.lineTo(17, 6.5);
-        p.setPen(QPen(SkinColors::Blue, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(tick);
-    }
-    return pixmap;
 }
 
 } // namespace
@@ -112,11 +90,11 @@ void TfrmTest::CreateComponents()
 
     Stan_0 = new QLabel(this);
     Stan_0->setObjectName(u"Stan_0"_s);
-    Stan_0->setPixmap(StatePicture(false));
+    Stan_0->setPixmap(AnswerBoxPicture(false));
     Stan_0->hide();
     Stan_1 = new QLabel(this);
     Stan_1->setObjectName(u"Stan_1"_s);
-    Stan_1->setPixmap(StatePicture(true));
+    Stan_1->setPixmap(AnswerBoxPicture(true));
     Stan_1->hide();
 }
 

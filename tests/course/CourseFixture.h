@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -23,6 +24,7 @@ public:
 
     void Write(const QString &relative, const QByteArray &bytes) const
     {
+        QDir().mkpath(QFileInfo(dir.filePath(relative)).absolutePath());
         QFile file(dir.filePath(relative));
         QDir().mkpath(QFileInfo(file.fileName()).absolutePath());
         if (file.open(QIODevice::WriteOnly))

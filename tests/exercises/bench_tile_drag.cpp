@@ -3,12 +3,15 @@
 // in the same run on the same form, moves a bare widget of the tile's size along the same
 // path, so the figures say what the tile itself adds on a machine that others share.
 //
-//   bench_tile_drag                      (offscreen, the raster engine)
+//   AUDIVOX_TEST_PROGRAM_DIR=build/program bench_tile_drag      (offscreen, the raster engine)
 //   xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb bench_tile_drag
 //
 // A frame at 60 Hz has 16.7 ms; the figures are printed, never judged here.
 
+#include "ExerciseFixture.h"
+
 #include "exercises/shared/Klocek.h"
+#include "exercises/words/uFrmAntonimy.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -125,6 +128,83 @@ QPoint PathPoint(int frame)
     return {int(512 + 430 * std::sin(t)), int(420 + 300 * std::sin(2 * t))};
 }
 
+// Drags tile along the path over form, which is shown, frame by frame, and prints the frame
+// times beside those of a bare widget of the tile's size moved along the same path.
+void MeasureDrag(QWidget &form, TKlocek *tile, const QString &what)
+{
+    auto *bare = new QWidget(&form);
+    bare->resize(tile->size());
+    bare->hide();
+    const QPoint grab(20, 10);
+    // A frame: the move, then the repaint it asked for done at once (everything it uncovered
+    // and the tile at its new place) and flushed to the window.
+    auto dragFrame = [tile](QPoint at) {
+        const QPoint local = tile->mapFromParent(at);
+        QMouseEvent move(QEvent::MouseMove, local, tile->mapToGlobal(local), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(tile, &move);
+        tile->repaint();
+    };
+    // The bare widget paints nothing itself; what it uncovers of the form does.
+    auto floorFrame = [bare, grab](QPoint at) {
+        bare->move(at - grab);
+        bare->repaint();
+    };
+
+    QList<double> drag;
+    QList<double> floor;
+    QList<double> dragCpu;
+    QList<double> floorCpu;
+    QElapsedTimer clock;
+    QMouseEvent press(QEvent::MouseButtonPress, grab, tile->mapToGlobal(grab), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(tile, &press);
+    QVERIFY(tile->IsDragging());
+    for (int warm = 0; warm < 30; ++warm)
+        dragFrame(PathPoint(warm));
+    // The two runs alternate in blocks, so a busy moment of the machine falls on both.
+    for (int block = 0; block < Frames; block += 60) {
+        bare->show();
+        bare->raise();
+        for (int f = block; f < block + 60; ++f) {
+            const double cpu = ThreadCpuMs();
+            clock.start();
+            floorFrame(PathPoint(f));
+            floor.append(clock.nsecsElapsed() / 1e6);
+            floorCpu.append(ThreadCpuMs() - cpu);
+        }
+        bare->hide();
+        QCoreApplication::processEvents();
+        for (int f = block; f < block + 60; ++f) {
+            const double cpu = ThreadCpuMs();
+            clock.start();
+            dragFrame(PathPoint(f));
+            drag.append(clock.nsecsElapsed() / 1e6);
+            dragCpu.append(ThreadCpuMs() - cpu);
+        }
+    }
+    QMouseEvent release(QEvent::MouseButtonRelease, grab, tile->mapToGlobal(grab), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(tile, &release);
+    delete bare;
+
+    qInfo().noquote() << u"%1 on %2, %3 frames (ms: median, p95, max; frames over 16.7 ms)"_s.arg(what)
+                             .arg(QGuiApplication::platformName())
+                             .arg(Frames);
+    const auto line = [](const char *label, const QList<double> &times) {
+        const Stats s = Summarise(times);
+        qInfo().noquote() << u"  %1 %2 %3 %4 %5"_s.arg(QString::fromLatin1(label), -22)
+                                 .arg(s.Median, 8, 'f', 3)
+                                 .arg(s.P95, 8, 'f', 3)
+                                 .arg(s.Max, 8, 'f', 3)
+                                 .arg(s.OverBudget, 4);
+    };
+    line("tile drag, wall clock", drag);
+    line("bare floor, wall clock", floor);
+    line("tile drag, processor", dragCpu);
+    line("bare floor, processor", floorCpu);
+}
+
 } // namespace
 
 class BenchTileDrag : public QObject
@@ -132,6 +212,8 @@ class BenchTileDrag : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { ExerciseTests::TExerciseFixture::LoadSkin(); }
+
     void dragAcrossTheForm_data()
     {
         QTest::addColumn<QSize>("tileSize");
@@ -168,81 +250,32 @@ private slots:
             tile->SetHome(tile->pos());
             tiles.append(tile);
         }
-        auto *bare = new QWidget(&form);
-        bare->resize(tileSize);
-        bare->hide();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        MeasureDrag(form, tiles.first(), QString::fromUtf8(QTest::currentDataTag()));
+    }
 
-        TKlocek *tile = tiles.first();
-        const QPoint grab(20, 10);
-        // A frame: the move, then the repaint it asked for done at once (everything it
-        // uncovered and the tile at its new place) and flushed to the window.
-        auto dragFrame = [tile, grab](QPoint at) {
-            const QPoint local = tile->mapFromParent(at);
-            QMouseEvent move(QEvent::MouseMove, local, tile->mapToGlobal(local), Qt::NoButton, Qt::LeftButton,
-                             Qt::NoModifier);
-            QCoreApplication::sendEvent(tile, &move);
-            tile->repaint();
-        };
-        // The bare widget paints nothing itself; what it uncovers of the form does.
-        auto floorFrame = [bare, grab](QPoint at) {
-            bare->move(at - grab);
-            bare->repaint();
-        };
-
-        QList<double> drag;
-        QList<double> floor;
-        QList<double> dragCpu;
-        QList<double> floorCpu;
-        QElapsedTimer clock;
-        // The two runs alternate in blocks, so a busy moment of the machine falls on both.
-        QMouseEvent press(QEvent::MouseButtonPress, grab, tile->mapToGlobal(grab), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(tile, &press);
-        QVERIFY(tile->IsDragging());
-        for (int warm = 0; warm < 30; ++warm)
-            dragFrame(PathPoint(warm));
-        for (int block = 0; block < Frames; block += 60) {
-            bare->show();
-            bare->raise();
-            for (int f = block; f < block + 60; ++f) {
-                const double cpu = ThreadCpuMs();
-                clock.start();
-                floorFrame(PathPoint(f));
-                floor.append(clock.nsecsElapsed() / 1e6);
-                floorCpu.append(ThreadCpuMs() - cpu);
-            }
-            bare->hide();
-            QCoreApplication::processEvents();
-            for (int f = block; f < block + 60; ++f) {
-                const double cpu = ThreadCpuMs();
-                clock.start();
-                dragFrame(PathPoint(f));
-                drag.append(clock.nsecsElapsed() / 1e6);
-                dragCpu.append(ThreadCpuMs() - cpu);
-            }
-        }
-        QMouseEvent release(QEvent::MouseButtonRelease, grab, tile->mapToGlobal(grab), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(tile, &release);
-
-        qInfo().noquote() << u"%1 on %2, %3 frames (ms: median, p95, max; frames over 16.7 ms)"_s
-                                 .arg(QString::fromUtf8(QTest::currentDataTag()))
-                                 .arg(QGuiApplication::platformName())
-                                 .arg(Frames);
-        const auto line = [](const char *what, const QList<double> &times) {
-            const Stats s = Summarise(times);
-            qInfo().noquote() << u"  %1 %2 %3 %4 %5"_s.arg(QString::fromLatin1(what), -22)
-                                     .arg(s.Median, 8, 'f', 3)
-                                     .arg(s.P95, 8, 'f', 3)
-                                     .arg(s.Max, 8, 'f', 3)
-                                     .arg(s.OverBudget, 4);
-        };
-        line("tile drag, wall clock", drag);
-        line("bare floor, wall clock", floor);
-        line("tile drag, processor", dragCpu);
-        line("bare floor, processor", floorCpu);
+    // The real matching-pairs screen with its background, rows, picture and buttons.
+    void dragOnTheMatchingPairsScreen()
+    {
+        ExerciseTests::TExerciseFixture world;
+        world.CopyFromProgram(u"Gfx/Background_roz"_s);
+        QString pairs;
+        for (const char *pair : {"early=late", "cheap=expensive", "empty=full", "noisy=quiet",
+                                 "easy=difficult", "dry=wet", "tired=full of energy"})
+            pairs += u"<para>"_s + QString::fromLatin1(pair) + u"</para>"_s;
+        const QString path = world.WriteExercise(
+            u"pary.xml"_s,
+            (u"<?xml version=\"1.0\" encoding=\"UTF-8\"?><cwiczenie><config><typ_cw>7</typ_cw>"
+             u"<multimedia></multimedia></config><body><polecenie id=\"1\">Put each word next to its "
+             u"opposite.</polecenie><pary>"_s +
+             pairs + u"</pary></body></cwiczenie>"_s)
+                .toUtf8(),
+            7);
+        auto *screen = qobject_cast<TfrmAntonimy *>(world.Open(7, path));
+        QVERIFY(screen);
+        QVERIFY(QTest::qWaitForWindowExposed(screen));
+        MeasureDrag(*screen, screen->Tiles().first(), u"matching-pairs screen"_s);
     }
 };
 

@@ -8,6 +8,8 @@
 
 #include <QDomDocument>
 #include <QFile>
+#include <QStringEncoder>
+#include <QTest>
 
 struct SmallCatalogue
 {
@@ -73,4 +75,44 @@ inline QDomElement Record(const QDomDocument &doc, const QString &file, int kind
                 if (d.attribute(QStringLiteral("id")).toInt() == kind)
                     return d;
     return {};
+}
+
+// text in one of the ways XML files come: "utf-16le", "utf-16be" (each with "-bom" or
+// not), "utf-8", "utf-8-bom", or an 8-bit code page by name.
+inline QByteArray Encoded(const QString &text, const QByteArray &scheme)
+{
+    const bool bom = scheme.endsWith("-bom");
+    const QByteArray name = bom ? scheme.chopped(4) : scheme;
+    QStringEncoder encoder(name.constData());
+    QByteArray bytes = encoder.encode(text);
+    if (bom)
+        bytes.prepend(name == "utf-16le" ? QByteArray("\xFF\xFE") : name == "utf-16be" ? QByteArray("\xFE\xFF")
+                                                                                   : QByteArray("\xEF\xBB\xBF"));
+    return bytes;
+}
+
+// The ways of storing a learner's XML file that must read, record and read again:
+// declaration, bytes, and a piece the saved bytes must still contain ("ś" in that
+// encoding, or the declaration's correction).
+inline void AddEncodingRows()
+{
+    QTest::addColumn<QString>("declaration");
+    QTest::addColumn<QByteArray>("scheme");
+    QTest::addColumn<QByteArray>("marker");
+    const QString utf16 = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>");
+    const QString utf8 = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+    const QString plain = QStringLiteral("<?xml version=\"1.0\"?>");
+    QTest::addRow("UTF-16 with BOM") << utf16 << QByteArray("utf-16le-bom") << QByteArray("\x5B\x01", 2);
+    QTest::addRow("UTF-16 without BOM") << utf16 << QByteArray("utf-16le") << QByteArray("\x5B\x01", 2);
+    QTest::addRow("UTF-16 big-endian") << utf16 << QByteArray("utf-16be-bom") << QByteArray("\x01\x5B", 2);
+    QTest::addRow("undeclared UTF-16") << plain << QByteArray("utf-16le-bom") << QByteArray("\x5B\x01", 2);
+    QTest::addRow("UTF-8") << utf8 << QByteArray("utf-8") << QByteArray("\xC5\x9B");
+    QTest::addRow("UTF-8 with BOM") << utf8 << QByteArray("utf-8-bom") << QByteArray("\xC5\x9B");
+    QTest::addRow("undeclared") << plain << QByteArray("utf-8") << QByteArray("\xC5\x9B");
+    QTest::addRow("windows-1250") << QStringLiteral("<?xml version=\"1.0\" encoding=\"windows-1250\"?>")
+                                  << QByteArray("windows-1250") << QByteArray("\x9C");
+    QTest::addRow("ISO-8859-2") << QStringLiteral("<?xml version='1.0' encoding='ISO-8859-2'?>")
+                                << QByteArray("iso-8859-2") << QByteArray("\xB6");
+    // What earlier saves left: single-byte text under a UTF-16 declaration.
+    QTest::addRow("UTF-16 declared on UTF-8 bytes") << utf16 << QByteArray("utf-8") << QByteArray("UTF-8");
 }

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -118,13 +119,147 @@ private slots:
         QTest::addRow("empty") << QList<int>{} << 1;
         QTest::addRow("last deleted") << QList<int>{1, 2} << 3;
         QTest::addRow("middle deleted") << QList<int>{1, 3} << 4;
-        QTest::addRow("order of creation, not largest") << QList<int>{7, 2} << 3;
+        QTest::addRow("largest, not last") << QList<int>{7, 2} << 8;
+        QTest::addRow("unreadable last line") << QList<int>{1, 2, 0} << 3;
+        QTest::addRow("largest Id") << QList<int>{2147483647, 1} << 2;
+        QTest::addRow("largest Ids") << QList<int>{2147483647, 2, 1} << 3;
     }
     void nextId()
     {
         QFETCH(QList<int>, ids);
         QFETCH(int, next);
-        QCOMPARE(ListOf(ids).NextId(), next);
+        ProfileList list = ListOf(ids);
+        list.Lines.replaceInStrings(QStringLiteral("0=User0="), QStringLiteral("1\r=User0="));
+        QCOMPARE(list.NextId(), next);
+    }
+
+    // A new profile never takes the Id of files or folders already in Users.
+    void nextIdPassesOverFiles_data()
+    {
+        QTest::addColumn<QString>("existing");
+        QTest::addRow("statistics") << QStringLiteral("1_stat.xml");
+        QTest::addRow("settings") << QStringLiteral("1_config.xml");
+        QTest::addRow("recordings") << QStringLiteral("1_Media_arch");
+    }
+    void nextIdPassesOverFiles()
+    {
+        QFETCH(QString, existing);
+        QTemporaryDir users;
+        QFile f(users.filePath(existing));
+        QVERIFY(existing.contains(QLatin1Char('.')) ? f.open(QIODevice::WriteOnly) : QDir(users.path()).mkdir(existing));
+        f.close();
+        QCOMPARE(ProfileList().NextId(users.path()), 2);
+
+        // With usr.txt gone, creating a profile leaves learner 1's data alone.
+        const QByteArray before = ReadAll(users.filePath(existing));
+        ProfileList list;
+        TUser user;
+        user.Name = QStringLiteral("Nowy");
+        user.Gender = QStringLiteral("K");
+        QString error;
+        QVERIFY2(AddProfile(list, users.path(), user, &error), qPrintable(error));
+        QCOMPARE(user.Id, 2);
+        QCOMPARE(ReadAll(users.filePath(existing)), before);
+        QVERIFY(QFileInfo::exists(StatisticsPath(users.path(), 2)));
+        QVERIFY(!CreateLearnerData(users.path(), 2, &error));
+        QVERIFY(error.contains(QStringLiteral("już istnieje")));
+    }
+
+    // A damaged list: a message, the file kept aside, every profile line kept, no profile
+    // with Id 0 or without a name.
+    void damagedListKeepsProfiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("kept");
+        const QByteArray anna = ScrambleLine("1=Anna=K=0==10", true) + "\r\n";
+        const QByteArray jan = ScrambleLine("3=Jan=M=1=abc=20", true) + "\r\n";
+        QByteArray noise;
+        for (int i = 0; i < 300; ++i)
+            noise += char((i * 167 + 13) % 256);
+        QTest::addRow("random bytes") << noise << QStringList();
+        QTest::addRow("noise between profiles") << anna + noise + "\r\n" + jan
+                                                << QStringList{QStringLiteral("1=Anna=K=0==10"),
+                                                               QStringLiteral("3=Jan=M=1=abc=20")};
+        QTest::addRow("Id 0 and no name") << anna + ScrambleLine("0=Zero=K=0==10", true) + "\r\n" +
+                                                 ScrambleLine("4= =K=0==10", true) + "\r\n" + jan
+                                          << QStringList{QStringLiteral("1=Anna=K=0==10"),
+                                                         QStringLiteral("3=Jan=M=1=abc=20")};
+    }
+    void damagedListKeepsProfiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, kept);
+        QTemporaryDir users;
+        const QString path = ProfileListPath(users.path());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        ProfileList list;
+        QString message;
+        QVERIFY(!list.Load(path, QDate(2026, 12, 10), &message));
+        QCOMPARE(list.Lines, kept);
+        const QString copy = path + QStringLiteral(".damaged-2026-12-10");
+        QCOMPARE(ReadAll(copy), bytes);
+        QVERIFY2(message.contains(QDir::toNativeSeparators(copy)) && message.contains(QStringLiteral("uszkodzona")),
+                 qPrintable(message));
+        ProfileList again;
+        QVERIFY(again.Load(path, QDate(2026, 12, 10), &message));
+        QCOMPARE(again.Lines, kept);
+    }
+
+    // Adding and removing a profile when the list cannot be saved changes nothing.
+    void failedListSaveChangesNothing()
+    {
+        QTemporaryDir users;
+        ProfileList list = ListOf({1});
+        QVERIFY(CreateLearnerData(users.path(), 1));
+        QVERIFY(QDir(users.path()).mkdir(QStringLiteral("usr.txt"))); // no file can replace a folder
+        TUser user;
+        user.Name = QStringLiteral("Nowy");
+        QString error;
+        QVERIFY(!AddProfile(list, users.path(), user, &error));
+        QVERIFY2(error.contains(QStringLiteral("Nie można zapisać pliku")), qPrintable(error));
+        QCOMPARE(list.Lines, ListOf({1}).Lines);
+        QVERIFY(!QFileInfo::exists(StatisticsPath(users.path(), 2)));
+        QVERIFY(!QFileInfo::exists(MediaFolderPath(users.path(), 2, QStringLiteral("Media_temp"))));
+
+        QVERIFY(!RemoveProfile(list, 0, users.path(), nullptr, &error));
+        QCOMPARE(list.Lines, ListOf({1}).Lines);
+        QVERIFY(QFileInfo::exists(StatisticsPath(users.path(), 1)));
+        QVERIFY(QFileInfo::exists(MediaFolderPath(users.path(), 1, QStringLiteral("Media_arch"))));
+
+        QVERIFY(QDir(users.path()).rmdir(QStringLiteral("usr.txt")));
+        QStringList left;
+        QVERIFY(RemoveProfile(list, 0, users.path(), &left, &error));
+        QVERIFY(left.isEmpty());
+        QVERIFY(list.Lines.isEmpty());
+        QVERIFY(!QFileInfo::exists(StatisticsPath(users.path(), 1)));
+    }
+
+    // Numbers from a line stay within what the program writes.
+    void lineNumbersAreBounded_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("figure");
+        QTest::addColumn<int>("hasPassword");
+        QTest::addRow("largest figure") << QStringLiteral("5=Ola=K=0==2147483647") << 5 << 11 << 0;
+        QTest::addRow("negative figure") << QStringLiteral("5=Ola=K=0==-1") << 5 << 11 << 0;
+        QTest::addRow("figure 255") << QStringLiteral("5=Ola=K=0==255") << 5 << 11 << 0;
+        QTest::addRow("negative Id") << QStringLiteral("-5=Ola=K=256==10") << 0 << 11 << 1;
+    }
+    void lineNumbersAreBounded()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, id);
+        QFETCH(int, figure);
+        QFETCH(int, hasPassword);
+        const TUser user = ParseProfileLine(line);
+        QCOMPARE(user.Id, id);
+        QCOMPARE(int(user.Figure), figure);
+        QCOMPARE(int(user.HasPassword), hasPassword);
+        QCOMPARE(IsProfileLine(line), id > 0);
     }
 
     void nameRules_data()
@@ -195,7 +330,7 @@ private slots:
                 }
         QVERIFY(list.Save(file));
         ProfileList back;
-        QVERIFY(back.Load(file));
+        QVERIFY(back.Load(file, QDate(2026, 12, 10)));
         QCOMPARE(back.Lines, list.Lines);
         // The fixture does hold lone line-feed bytes inside lines.
         QVERIFY(ReadAll(file).count('\n') > list.Lines.size());
@@ -220,7 +355,7 @@ private slots:
 
         ProfileList missing;
         missing.Lines = {QStringLiteral("x")};
-        QVERIFY(missing.Load(dir.filePath(QStringLiteral("none.txt"))));
+        QVERIFY(missing.Load(dir.filePath(QStringLiteral("none.txt")), QDate(2026, 12, 10)));
         QVERIFY(missing.Lines.isEmpty());
     }
 

@@ -71,7 +71,7 @@ class TstLearnerScreens : public QObject
     QStringList lines() const
     {
         ProfileList list;
-        list.Load(ProfileListPath(users()));
+        list.Load(ProfileListPath(users()), QDate(2026, 12, 10));
         return list.Lines;
     }
     static void releaseOnRow(TfrmLogowanie &screen, int row, const QPoint &inRow)

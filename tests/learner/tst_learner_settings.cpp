@@ -1,5 +1,7 @@
 // The learner's settings file: creation byte for byte, reading, saving, damaged files.
 
+#include "LearnerFixtures.h"
+
 #include "learner/Struct_Config.h"
 #include "utils/SystemMessage.h"
 
@@ -46,6 +48,47 @@ private slots:
         shown.clear();
         for (const QString &name : QDir(users()).entryList(QDir::Files))
             QFile::remove(users() + QLatin1Char('/') + name);
+    }
+
+    // A save writes the bytes the file's declaration names, so the next login reads it.
+    void encodingSurvivesSaving_data() { AddEncodingRows(); }
+    void encodingSurvivesSaving()
+    {
+        QFETCH(QString, declaration);
+        QFETCH(QByteArray, scheme);
+        QFETCH(QByteArray, marker);
+        writeFile(Encoded(declaration + QStringLiteral("\n<!-- ustawienia świata -->\n<config>\n"
+                                                       "<value id=\"5\">45</value>\n<value id=\"1\">2</value>\n</config>\n"),
+                          scheme));
+        for (int threshold : {50, 55}) {
+            LearnerSettings s;
+            QCOMPARE(Learner::LoadSettingsFile(users(), 3, s, Today).State, Learner::SettingsFileState::Read);
+            QCOMPARE(s.RepetitionThreshold, threshold == 50 ? 45 : 50);
+            QCOMPARE(s.InterfaceLanguage, quint8(2));
+            s.RepetitionThreshold = threshold;
+            QVERIFY(Learner::SaveSettingsFile(users(), 3, s));
+        }
+        QVERIFY(shown.isEmpty());
+        const QByteArray bytes = readFile(path());
+        QVERIFY2(bytes.contains(marker), bytes.left(80).toHex(' ').constData());
+        QDomDocument doc;
+        QVERIFY(doc.setContent(bytes));
+        QCOMPARE(doc.documentElement().firstChildElement().text(), QStringLiteral("55"));
+    }
+
+    // A missing file that cannot be made again is said so, not said re-created.
+    void missingFileThatCannotBeMade()
+    {
+        const QString blocked = users() + QStringLiteral("/gone"); // a Users folder that is not there
+        LearnerSettings s;
+        const auto r = Learner::LoadSettingsFile(blocked, 3, s, Today);
+        QCOMPARE(r.State, Learner::SettingsFileState::Failed);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(!shown[0].contains(QStringLiteral("stworzony ponownie")) &&
+                     shown[0].contains(QStringLiteral("Nie udało się utworzyć")),
+                 qPrintable(shown[0]));
+        QVERIFY(shown[0].contains(QStringLiteral("folder nie istnieje")));
+        QCOMPARE(s, LearnerSettings::Defaults());
     }
 
     void createdFileIsExact()

@@ -6,6 +6,7 @@
 #include "learner/Struct_Config.h"
 #include "learner/Struct_Stat.h"
 #include "utils/SystemMessage.h"
+#include "utils/Utils.h"
 
 #include <QDir>
 #include <QProcess>
@@ -289,6 +290,18 @@ private slots:
         QCOMPARE(ReadStatistics(file()).documentElement().tagName(), QStringLiteral("cwiczenia"));
     }
 
+    // A missing file that cannot be made again is said so, not said re-created.
+    void missingFileThatCannotBeMade()
+    {
+        SmallCatalogue cat;
+        const StatisticsLoadResult r = LoadStatistics(cat.list, users() + QStringLiteral("/gone"), Learner3, Today);
+        QCOMPARE(r.State, StatisticsFileState::Failed);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(!shown[0].contains(QStringLiteral("stworzony ponownie")) &&
+                     shown[0].contains(QStringLiteral("folder nie istnieje")),
+                 qPrintable(shown[0]));
+    }
+
     void damagedFileIsKeptAndReported()
     {
         const QByteArray damaged("<?xml version=\"1.0\"?><cwiczenia><plik nazwa=\"a.xml\"><dane id=\"1\"><post");
@@ -314,6 +327,186 @@ private slots:
         QVERIFY(RecordExerciseResult(*cat.e1, panel, Scheduling(true), Today, users(), Learner3));
         QCOMPARE(ReadAll(r.DamagedCopy + QStringLiteral("-2")), QByteArray("<statystyki/>"));
         QVERIFY(!Record(ReadStatistics(file()), QStringLiteral("a.xml"), 1).isNull());
+    }
+
+    // A file read in its own encoding is saved in it, so reading it again gives every
+    // record, Polish file names included.
+    void encodingSurvivesRecording_data() { AddEncodingRows(); }
+    void encodingSurvivesRecording()
+    {
+        QFETCH(QString, declaration);
+        QFETCH(QByteArray, scheme);
+        QFETCH(QByteArray, marker);
+        const QString name = QStringLiteral("Paczki\\świat.xml");
+        QFile f(file());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(Encoded(declaration + QStringLiteral("\n<cwiczenia>\n <plik nazwa=\"") + name +
+                            QStringLiteral("\">\n  <dane id=\"1\"><data>01-12-2026</data><postep>42</postep>"
+                                           "<czas>00:00:00</czas><datapowtorka>2026-12-04=2</datapowtorka>"
+                                           "<posteppowtorka>42</posteppowtorka></dane>\n </plik>\n</cwiczenia>\n"),
+                        scheme));
+        f.close();
+        for (int round = 0; round < 2; ++round) {
+            SmallCatalogue cat;
+            cat.i1->FileName = name;
+            QCOMPARE(LoadStatistics(cat.list, users(), Learner3, Today).State, StatisticsFileState::Read);
+            QCOMPARE(cat.i1->Progress, 42);
+            QCOMPARE(cat.e1->Progress, round ? 70 : 0);
+            ResultPanelState panel = Shown(70);
+            QVERIFY(RecordExerciseResult(*cat.e1, panel, Scheduling(true), Today, users(), Learner3));
+        }
+        QVERIFY(shown.isEmpty());
+        // Qt's own reader, which goes by the declaration and the byte order mark, agrees.
+        const QByteArray bytes = ReadAll(file());
+        QVERIFY2(bytes.contains(marker), bytes.left(80).toHex(' ').constData());
+        QDomDocument doc;
+        QVERIFY(doc.setContent(bytes));
+        QCOMPARE(Record(doc, name, 1).firstChildElement(QStringLiteral("postep")).text(), QStringLiteral("42"));
+        QCOMPARE(Record(doc, QStringLiteral("a.xml"), 1).firstChildElement(QStringLiteral("postep")).text(),
+                 QStringLiteral("70"));
+    }
+
+    // A damaged file is kept aside; every record that ended before the damage is carried
+    // into the new file and loaded, and the learner is told how many.
+    void damagedFileKeepsWholeRecords_data()
+    {
+        QTest::addColumn<QByteArray>("tail");
+        QTest::addColumn<int>("recovered");
+        QTest::addColumn<QString>("told");
+        const QByteArray half("<plik nazwa=\"c.xml\"><dane id=\"7\"><data>01-12-2026</data><pos");
+        QTest::addRow("cut in a value") << half << 3 << QStringLiteral("Odzyskano z niego 3 wyniki");
+        QTest::addRow("cut in a tag") << QByteArray("<plik nazwa=\"c.x") << 3 << QStringLiteral("3 wyniki");
+        QTest::addRow("unknown entity") << QByteArray("<plik nazwa=\"&x;\"></plik></cwiczenia>") << 3
+                                        << QStringLiteral("3 wyniki");
+        QTest::addRow("zero bytes") << QByteArray(2000, '\0') << 3 << QStringLiteral("3 wyniki");
+        QTest::addRow("nothing whole") << QByteArray() << 0 << QStringLiteral("Nie udało się odzyskać");
+    }
+    void damagedFileKeepsWholeRecords()
+    {
+        QFETCH(QByteArray, tail);
+        QFETCH(int, recovered);
+        QFETCH(QString, told);
+        const auto record = [](const char *name, int kind, int progress) -> QByteArray {
+            return QByteArray("<plik nazwa=\"") + name + "\"><dane id=\"" + QByteArray::number(kind) +
+                   "\"><data>01-12-2026</data><postep>" + QByteArray::number(progress) +
+                   "</postep><czas>00:00:00</czas><datapowtorka>2026-12-20=4</datapowtorka>"
+                   "<posteppowtorka>30</posteppowtorka></dane></plik>\n";
+        };
+        QByteArray damaged("<?xml version=\"1.0\"?>\n<cwiczenia>\n");
+        if (recovered)
+            damaged += record("a.xml", 1, 42) + record("Paczki\\i1.xml", 1, 80) + record("b.xml", 4, 15);
+        else
+            damaged += "<plik nazwa=\"a.xml\"><dane id=\"1\"><postep>4";
+        damaged += tail;
+        QFile f(file());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(damaged);
+        f.close();
+
+        SmallCatalogue cat;
+        const StatisticsLoadResult r = LoadStatistics(cat.list, users(), Learner3, Today);
+        QCOMPARE(r.State, StatisticsFileState::Damaged);
+        QCOMPARE(r.RecoveredRecords, recovered);
+        QCOMPARE(ReadAll(r.DamagedCopy), damaged);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].contains(told), qPrintable(shown[0]));
+        QCOMPARE(cat.e1->Progress, recovered ? 42 : 0);
+        QCOMPARE(cat.e2->RepeatFactor, recovered ? 4 : 1);
+
+        // The new file holds them and reads without a word.
+        shown.clear();
+        SmallCatalogue again;
+        QCOMPARE(LoadStatistics(again.list, users(), Learner3, Today).State, StatisticsFileState::Read);
+        QCOMPARE(again.i1->Progress, recovered ? 80 : 0);
+        QCOMPARE(again.e2->Progress, recovered ? 15 : 0);
+        QVERIFY(shown.isEmpty());
+    }
+
+    // Results of a repetition go to the catalogue: the exercise is no longer due, the next
+    // repetition goes on from the new factor, and the ancestors' means are the catalogue's.
+    void repetitionRecordsOnCatalogue()
+    {
+        SmallCatalogue cat;
+        for (Course::TElement *n : {cat.i1, cat.i2}) {
+            n->RepeatDate = QStringLiteral("2026-12-09");
+            n->RepeatFactor = 2;
+        }
+        cat.e1->Progress = 90;
+        Course::TDrzewo repetitions;
+        QList<Course::TElement *> list;
+        FindDueRepetitions(cat.tree, repetitions, list, Today);
+        QCOMPARE(list.size(), 4); // group, package, i1, i2
+        Course::TElement *copy = list[2];
+        QCOMPARE(copy->FileName, QStringLiteral("Paczki\\i1.xml"));
+
+        ResultPanelState first = Shown(40);
+        QVERIFY(RecordExerciseResult(*copy, first, Scheduling(true), Today, users(), Learner3));
+        QCOMPARE(cat.i1->RepeatFactor, 4);
+        QCOMPARE(cat.i1->RepeatDate, RepeatDateText(Today.addDays(12)));
+        QCOMPARE(copy->RepeatFactor, 4);
+        QCOMPARE(cat.pkg->Progress, 20); // (40 + 0) / 2 over the package's items
+        QCOMPARE(list[1]->Progress, 20); // its copy shows the same
+        QCOMPARE(cat.g1->Progress, 55);  // (90 + 20) / 2: a.xml counts though it is not due
+
+        Course::TDrzewo again;
+        FindDueRepetitions(cat.tree, again, list, Today);
+        QStringList titles;
+        for (const Course::TElement *n : list)
+            titles << Utils::GetField(3, n->Title, QLatin1Char('='));
+        QCOMPARE(titles, (QStringList{QStringLiteral("Grupa 1"), QStringLiteral("Paczka"), QStringLiteral("Item 2")}));
+
+        // Opened again from the old list, the copy goes on from factor 4.
+        ResultPanelState second = Shown(40);
+        QVERIFY(RecordExerciseResult(*copy, second, Scheduling(true), Today, users(), Learner3));
+        QCOMPARE(cat.i1->RepeatFactor, 8);
+        SmallCatalogue loaded;
+        LoadStatistics(loaded.list, users(), Learner3, Today);
+        QCOMPARE(loaded.i1->RepeatFactor, 8);
+        QCOMPARE(loaded.pkg->Progress, 20);
+    }
+
+    // Numbers read from the file stay within what the program writes, so nothing computed
+    // from them overflows.
+    void numbersFromFileAreBounded_data()
+    {
+        QTest::addColumn<QByteArray>("postep");
+        QTest::addColumn<QByteArray>("schedule");
+        QTest::addColumn<int>("progress");
+        QTest::addColumn<int>("factorAfter");
+        QTest::addRow("huge factor") << QByteArray("50") << QByteArray("2026-12-01=1073741824") << 50
+                                     << MaxRepeatFactor;
+        QTest::addRow("largest factor") << QByteArray("50") << QByteArray("2026-12-01=2147483647") << 50
+                                        << MaxRepeatFactor;
+        QTest::addRow("negative factor") << QByteArray("50") << QByteArray("2026-12-01=-8") << 50 << 2;
+        QTest::addRow("huge progress") << QByteArray("2147483647") << QByteArray("2026-12-01=2") << 100 << 4;
+        QTest::addRow("very negative progress") << QByteArray("-2147483648") << QByteArray("=1") << -1 << 1;
+    }
+    void numbersFromFileAreBounded()
+    {
+        QFETCH(QByteArray, postep);
+        QFETCH(QByteArray, schedule);
+        QFETCH(int, progress);
+        QFETCH(int, factorAfter);
+        QByteArray xml("<?xml version=\"1.0\"?><cwiczenia>");
+        for (const char *name : {"Paczki\\i1.xml", "Paczki\\i2.xml"})
+            xml += QByteArray("<plik nazwa=\"") + name + "\"><dane id=\"" + (name[8] == '1' ? "1" : "3") +
+                   "\"><data>01-12-2026</data><postep>" + postep + "</postep><czas>00:00:00</czas><datapowtorka>" +
+                   schedule + "</datapowtorka><posteppowtorka>" + postep + "</posteppowtorka></dane></plik>";
+        QFile f(file());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(xml + "</cwiczenia>");
+        f.close();
+        SmallCatalogue cat;
+        QCOMPARE(LoadStatistics(cat.list, users(), Learner3, Today).State, StatisticsFileState::Read);
+        QCOMPARE(cat.i1->Progress, progress);
+        QCOMPARE(cat.i1->RepeatProgress, progress);
+
+        // The package's mean over two items at the limit, and one more doubling.
+        ResultPanelState panel = Shown(40);
+        QVERIFY(RecordExerciseResult(*cat.i1, panel, Scheduling(true), Today, users(), Learner3));
+        QCOMPARE(cat.pkg->Progress, progress < 0 ? 40 : (40 + progress) / 2);
+        QCOMPARE(cat.i1->RepeatFactor, factorAfter);
+        QVERIFY(ParseRepeatDate(cat.i1->RepeatDate) > Today);
     }
 
     void dueRepetitions()

@@ -5,6 +5,7 @@
 #include "media/OggPlayer.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -31,6 +32,7 @@ private slots:
     void oggPlayWhilePlayingRestarts();
     void oggUnplayableFiles_data();
     void oggUnplayableFiles();
+    void hugeRatesAreRefused();
     void oggFailedDeviceReleasesEverything();
     void oggUnknownLengthIsZero();
 
@@ -291,6 +293,60 @@ void TestWaveOut::oggUnplayableFiles()
     QVERIFY(!player.IsPlaying());
     QCOMPARE(player.Position(), 0);
     QVERIFY(log->Opened.empty());
+}
+
+namespace {
+
+// An Ogg Vorbis file whose identification header names another sample rate, its page's
+// checksum made again so that the decoder reads it.
+QByteArray WithVorbisRate(QByteArray ogg, quint32 rate)
+{
+    const int segments = uchar(ogg[26]);
+    const int body = 27 + segments;
+    int length = body;
+    for (int i = 0; i < segments; ++i)
+        length += uchar(ogg[27 + i]);
+    qToLittleEndian(rate, ogg.data() + body + 12); // packet type, "vorbis", version, channels
+    qToLittleEndian(quint32(0), ogg.data() + 22);
+    quint32 crc = 0;
+    for (int i = 0; i < length; ++i) {
+        crc ^= quint32(uchar(ogg[i])) << 24;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = crc & 0x80000000u ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
+    }
+    qToLittleEndian(crc, ogg.data() + 22);
+    return ogg;
+}
+
+} // namespace
+
+// Rates read from a file are checked where they are read, and no format text overflows.
+void TestWaveOut::hugeRatesAreRefused()
+{
+    auto log = UseFakeDevice();
+    QFile original(m_dir.filePath(u"short.ogg"_s));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray ogg = original.readAll();
+    for (const quint32 rate : {22050u, 1000000000u, 3000000000u}) {
+        QFile patched(m_dir.filePath(u"rate.ogg"_s));
+        QVERIFY(patched.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        patched.write(WithVorbisRate(ogg, rate));
+        patched.close();
+        TOggPlayer player(nullptr);
+        player.FileName = patched.fileName();
+        QCOMPARE(player.Play(), rate == 22050u); // the unchanged rate proves the patching
+        player.Stop();
+    }
+    QCOMPARE(log->Opened.size(), size_t(1));
+
+    log->FailQuery = u"no"_s;
+    TWaveOut wave(nullptr);
+    try {
+        wave.SetFormat(true, 1000000000, 16);
+        QFAIL("no EWaveOut raised");
+    } catch (const EWaveOut &e) {
+        QVERIFY2(e.Message().contains(u"(32000000 kb/s)"_s), qPrintable(e.Message()));
+    }
 }
 
 void TestWaveOut::oggFailedDeviceReleasesEverything()

@@ -175,6 +175,49 @@ private slots:
         QTEST(d.Extra, "extra");
     }
 
+    // A scrambled variant that cannot be read, or holds nothing, gives way to the plain file.
+    void brokenVariantFallsBackToPlain_data()
+    {
+        QTest::addColumn<QByteArray>("variant");
+        QTest::addRow("unreadable") << QByteArray("folder");
+        QTest::addRow("empty") << QByteArray();
+        QTest::addRow("no entry") << QByteArray("\xFF\xFEx\0y\0\r\0\n\0", 10);
+    }
+    void brokenVariantFallsBackToPlain()
+    {
+        QFETCH(QByteArray, variant);
+        QTemporaryDir dir;
+        const QString plain = dir.filePath(u"Slownik.txt"_s);
+        QFile a(plain);
+        QVERIFY(a.open(QIODevice::WriteOnly));
+        a.write(WriteDictionary({u"   1 [1]plain=zwykły"_s}, false));
+        a.close();
+        if (variant == "folder") {
+            QVERIFY(QDir(dir.path()).mkdir(u"Slownik.txtde"_s));
+        } else {
+            QFile b(plain + u"de"_s);
+            QVERIFY(b.open(QIODevice::WriteOnly));
+            b.write(variant);
+        }
+        const LoadResult r = LoadDictionaryFile(plain);
+        QCOMPARE(r.Entries.size(), 1);
+        QCOMPARE(r.Entries.first().Headword, u"plain"_s);
+    }
+
+    // Entries read from a file stay whole after the load's result is gone.
+    void entriesOutliveTheirLoad()
+    {
+        TDane kept;
+        {
+            const LoadResult r = ReadDictionary(Utf16({u"   7 [3]run=[3] biec====/rʌn/\r\n"_s}), false);
+            QCOMPARE(r.Entries.size(), 1);
+            kept = r.Entries.first();
+        }
+        QCOMPARE(kept.Headword, u"run"_s);
+        QCOMPARE(kept.Translation, u"[3] biec"_s);
+        QCOMPARE(kept.Extra, u"/rʌn/"_s);
+    }
+
     void readFile()
     {
         // BOM at the start and in the middle, a bad line among good ones, no final line end.

@@ -16,6 +16,10 @@ struct Run
     QStringList err;
 };
 
+// A sound true/false body, for files whose kind matters only to the catalogue.
+const QString TrueFalseBody = u"<kolumna id=\"1\">True</kolumna><kolumna id=\"2\">False</kolumna>"
+                              "<zdanie id=\"1\" odp=\"1\" sampel=\"\"><tresc>It is.</tresc></zdanie>"_s;
+
 Run inspect(const QStringList &args)
 {
     QProcess process;
@@ -74,10 +78,12 @@ private slots:
         course.WriteExercise(u"b.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(100, 1, u"Zdania=1"_s, {}, 1,
                                                                                      u"3"_s, u"1"_s)));
         course.WriteExercise(u"c.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"Test"_s, {}, 1, {}, {},
-                                                                                     {}, u"brak.mp3"_s)));
+                                                                                     TrueFalseBody, u"brak.mp3"_s)));
         course.WriteExercise(u"d.xml"_s, "<cwiczenie><config>");
-        course.WriteExercise(u"e.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"After"_s)));
-        course.WriteExercise(u"Paczki/jest.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"Jest"_s)));
+        course.WriteExercise(u"e.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"After"_s, {}, 1, {}, {},
+                                                                                     TrueFalseBody)));
+        course.WriteExercise(u"Paczki/jest.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(
+                                                       31, 1, u"Jest"_s, {}, 1, {}, {}, TrueFalseBody)));
 
         const Run run = inspect({course.Folder()});
         QCOMPARE(run.status, 1);
@@ -92,7 +98,8 @@ private slots:
         QVERIFY2(errors.contains(u"Dane\\Paczki\\brak.xml: the file is missing"_s), qPrintable(errors));
         QVERIFY2(errors.contains(u"Dane\\c.xml: the recording brak.mp3 is missing under Media"_s), qPrintable(errors));
         QVERIFY2(errors.contains(u"interface text 38 is missing in language 1 (English)"_s), qPrintable(errors));
-        QCOMPARE(run.err.size(), 4);
+        QVERIFY2(errors.contains(u"Dane\\b.xml: the exercise holds no sentence"_s), qPrintable(errors));
+        QCOMPARE(run.err.size(), 5);
     }
 
     void reportsTestsWithNothingToScore()
@@ -110,6 +117,114 @@ private slots:
         QCOMPARE(run.status, 1);
         const QString errors = run.err.join(u'\n');
         QVERIFY2(errors.contains(u"Dane\\t.xml: nothing to score"_s), qPrintable(errors));
+    }
+
+    void reportsGapTextProblems()
+    {
+        // A gap text inside a package: the problems are named by the item's own file.
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
+        const QString item = u"<element_paczki><nazwa id=\"0\">Luki</nazwa><poziom>1</poziom><typ_cw>4</typ_cw>"
+                             "<plik>luki.xml</plik></element_paczki>"_s;
+        course.WriteExercise(u"p.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(100, 1, u"Pakiet"_s, {}, 1,
+                                                                                     u"1"_s, u"0"_s, item)));
+        const QString body = u"<tresc>&lt;IMG LEFT&gt; brak.png &lt;/IMG&gt; no gaps here</tresc>"_s;
+        course.WriteExercise(u"Paczki/luki.xml"_s,
+                             CourseFixture::Utf8(CourseFixture::Exercise(4, 1, u"Luki"_s, {}, 1, {}, {}, body)));
+        const Run run = inspect({course.Folder()});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, (QStringList{u"Dane\\Paczki\\luki.xml: tresc: the picture brak.png is missing"_s,
+                                       u"Dane\\Paczki\\luki.xml: tresc: no gaps to fill"_s}));
+    }
+
+    void reportsListeningBodies_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("problem");
+
+        const QString headings = u"<kolumna id=\"1\">True</kolumna><kolumna id=\"2\">False</kolumna>"_s;
+        auto statement = [](const QString &text) -> QString {
+            return u"<zdanie id=\"1\" odp=\"1\" sampel=\"\"><tresc>"_s + text + u"</tresc></zdanie>"_s;
+        };
+        QTest::addRow("one heading") << 31 << QString(u"<kolumna>True</kolumna>"_s + statement(u"It is."_s))
+                                     << u"Dane\\x.xml: two column headings (kolumna) are needed, the file has 1"_s;
+        QTest::addRow("empty statement")
+            << 31 << QString(headings + statement(u"It is."_s) + statement(QString()))
+            << u"Dane\\x.xml: statement 2: the statement (tresc) is empty and is left out"_s;
+        QString many = headings;
+        for (int i = 0; i < 25; ++i)
+            many += statement(u"Statement number %1 of a table that is far too long."_s.arg(i + 1));
+        QTest::addRow("rows below the area")
+            << 31 << many << u"Dane\\x.xml: the table is about 698 pixels high, the area 520: about 7 statement(s) fall below it"_s;
+
+        QTest::addRow("no turn") << 8 << u"<polecenie id=\"1\">Listen.</polecenie>"_s
+                                 << u"Dane\\x.xml: there is no turn (grupa) to play"_s;
+        QTest::addRow("picture missing")
+            << 8 << u"<grupa sampel=\"a.mp3\" bmp1=\"a.png\" bmp2=\"b.png\" bmp3=\"c.png\"><zdanie>A.</zdanie></grupa>"_s
+            << u"Dane\\x.xml: turn 1: the picture bmp1 \"a.png\" is missing under Media\\3Obrazki"_s;
+        QTest::addRow("recording missing")
+            << 8 << u"<grupa sampel=\"a.mp3\" bmp1=\"a.png\" bmp2=\"b.png\" bmp3=\"c.png\"><zdanie>A.</zdanie></grupa>"_s
+            << u"Dane\\x.xml: turn 1: the recording \"a.mp3\" is missing under Media\\3Obrazki"_s;
+
+        QString nine;
+        for (int i = 1; i <= 9; ++i)
+            nine += u"<element><slowo>w%1</slowo><tlumaczenie>s</tlumaczenie><definicja sampel=\"d.mp3\">D.</definicja>"
+                    u"</element>"_s.arg(i);
+        QTest::addRow("nine words") << 52 << nine << u"Dane\\x.xml: 9 words: the screen is laid out for 7 or 8"_s;
+        QTest::addRow("no hidden picture")
+            << 52 << nine << u"Dane\\x.xml: the hidden picture Gfx\\Odkrywanki_gfx\\x.jpg is missing"_s;
+    }
+
+    void reportsListeningBodies()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, body);
+        QFETCH(QString, problem);
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
+        course.WriteExercise(u"x.xml"_s,
+                             CourseFixture::Utf8(CourseFixture::Exercise(kind, 1, u"X"_s, {}, 1, {}, {}, body)));
+        const Run run = inspect({course.Folder()});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(problem), qPrintable(run.err.join(u'\n')));
+    }
+
+    void reportsSentenceBodies()
+    {
+        // What would leave a sentence screen with nothing to play, an endless draw or a silent
+        // sentence; a package is checked for every screen its mask offers.
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
+        QDir(course.Folder()).mkpath(u"Media/Zdania"_s);
+        course.Write(u"Media/Zdania/jest.mp3"_s, "ID3");
+        const QString instructions = u"<polecenia><typ id=\"1\"><polecenie id=\"1\">Arrange</polecenie></typ>"
+                                     "<typ id=\"2\"><polecenie id=\"0\">Zapisz</polecenie></typ></polecenia>"_s;
+        auto zdanie = [](const QString &text, const QString &sampel) {
+            return u"<zdanie id=\"1\" sampel=\"%1\"><tresc>%2</tresc></zdanie>"_s.arg(sampel, text);
+        };
+        course.WriteExercise(u"a.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(
+                                             21, 1, u"A"_s, {}, 1, {}, {},
+                                             instructions + zdanie(u"Fine."_s, u"jest.wav"_s) +
+                                                 zdanie(u"Too  many"_s, u"jest.wav"_s) + zdanie({}, u"brak.wav"_s))));
+        course.WriteExercise(u"b.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(
+                                             100, 1, u"B"_s, {}, 1, u"3"_s, u"5"_s,
+                                             instructions + zdanie(u"Fine."_s, u"jest.mp3"_s))));
+        course.WriteExercise(u"c.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(22, 1, u"C"_s, {}, 1, {}, {},
+                                                                                     instructions)));
+        course.WriteExercise(u"d.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(24, 1, u"D"_s, {}, 1, {}, {},
+                                                                                     zdanie(u" Lead"_s, u"jest"_s))));
+        const Run run = inspect({course.Folder()});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, (QStringList{
+                              u"Dane\\a.xml: sentence 2: two blanks in a row in \"Too  many\""_s,
+                              u"Dane\\a.xml: sentence 3: the tresc is empty"_s,
+                              u"Dane\\a.xml: sentence 3: the recording brak.mp3 is missing"_s,
+                              u"Dane\\b.xml: no instruction of variant 4 in language 1"_s,
+                              u"Dane\\c.xml: the exercise holds no sentence"_s,
+                              u"Dane\\d.xml: no instruction of variant 4 in language 1"_s,
+                              u"Dane\\d.xml: sentence 1: blanks at the start or end of \" Lead\""_s,
+                          }));
     }
 
     void checksWordTileBodies()
@@ -132,6 +247,8 @@ private slots:
                                       "<wyraz><nazwa>b</nazwa><kolejnosc>1</kolejnosc></wyraz></wyrazy>"_s));
         course.WriteExercise(u"dobre.xml"_s,
                              exercise(7, u"Dobre"_s, u"<pary><para>a=b</para><para>c=d</para></pary>"_s));
+        QDir(course.Folder()).mkpath(u"Gfx/Table_gfx"_s);
+        QDir(course.Folder()).mkpath(u"Gfx/Antonimy_gfx"_s);
         course.Write(u"Gfx/Table_gfx/pary.png"_s, "\x89PNG\r\n\x1a\n....");
         course.Write(u"Gfx/Antonimy_gfx/dobre.bmp"_s, "GIF89a");
 
@@ -262,7 +379,8 @@ private slots:
         course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
         for (int i = 0; i < 101; ++i)
             course.WriteExercise(u"e%1.xml"_s.arg(i, 3, 10, QChar(u'0')),
-                                 CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"E%1"_s.arg(i))));
+                                 CourseFixture::Utf8(CourseFixture::Exercise(31, 1, u"E%1"_s.arg(i), {}, 1, {}, {},
+                                                                             TrueFalseBody)));
         const Run run = inspect({course.Folder(), u"--language"_s, u"1"_s});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out.size(), 102);

@@ -1,5 +1,6 @@
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
+#include "utils/XmlDepth.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <stdexcept>
@@ -37,6 +39,8 @@ private slots:
     void parseXmlEncodings();
     void parseXmlFailures_data();
     void parseXmlFailures();
+    void nestingDepth_data();
+    void nestingDepth();
     void resolvePath();
     void percent_data();
     void percent();
@@ -258,22 +262,62 @@ void TestUtils::parseXmlEncodings()
     QCOMPARE(document.documentElement().attribute(u"a"_s), u"źdźbło"_s);
 }
 
+// The reason reaches the learner inside a Polish message: it is Polish too, with its place.
 void TestUtils::parseXmlFailures_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addRow("not closed") << QByteArray("<cwiczenie><config>");
-    QTest::addRow("empty") << QByteArray();
-    QTest::addRow("unknown encoding") << QByteArray("<?xml version=\"1.0\" encoding=\"x-no-such\"?><r/>");
-    QTest::addRow("two roots") << QByteArray("<a/><b/>");
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("not closed") << QByteArray("<cwiczenie><config>") << u"koniec dokumentu (wiersz 1"_s;
+    QTest::addRow("empty") << QByteArray() << u"(wiersz "_s;
+    QTest::addRow("unknown encoding") << QByteArray("<?xml version=\"1.0\" encoding=\"x-no-such\"?><r/>")
+                                      << u"nieobsługiwane kodowanie x-no-such"_s;
+    QTest::addRow("two roots") << QByteArray("<a/><b/>") << u"nadmiarowa treść za końcem dokumentu (wiersz 1"_s;
+    QTest::addRow("tags crossed") << QByteArray("<a>\n<b></a>") << u"znacznik zamykający nie pasuje do "
+                                                                 "otwierającego (wiersz 2"_s;
 }
 
 void TestUtils::parseXmlFailures()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
     QDomDocument document;
     QString error;
     QVERIFY(!Utils::ParseXml(bytes, document, &error));
-    QVERIFY(!error.isEmpty());
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    // No English word of the parser is left.
+    static const QRegularExpression english(u"\\b(document|tag|line|column|expected|unexpected|end)\\b"_s,
+                                            QRegularExpression::CaseInsensitiveOption);
+    QVERIFY2(!error.contains(english), qPrintable(error));
+}
+
+void TestUtils::nestingDepth_data()
+{
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<int>("depth");
+    const auto nested = [](int n) -> QString { return QString(u"<a x='>'>"_s).repeated(n) + QString(u"</a>"_s).repeated(n); };
+    QTest::addRow("two levels") << u"<?xml version='1.0'?><a><b/><b></b></a>"_s << 2;
+    QTest::addRow("quoted > and />") << nested(3) << 3;
+    QTest::addRow("empty elements open nothing") << u"<a><b/><c /><d x=\"/\"/></a>"_s << 1;
+    QTest::addRow("comments and CDATA") << u"<a><!-- <b> --><![CDATA[<c><d>]]><?pi <e>?></a>"_s << 1;
+    QTest::addRow("deep") << nested(200) << 200;
+}
+
+// Depth counts start tags left open; a file nested past the limit is refused before any
+// tree is built, and at once.
+void TestUtils::nestingDepth()
+{
+    QFETCH(QString, xml);
+    QFETCH(int, depth);
+    QVERIFY(Utils::XmlDepthWithin(xml, depth));
+    QVERIFY(!Utils::XmlDepthWithin(xml, depth - 1));
+
+    const QByteArray deep = QByteArray("<cwiczenie>").repeated(100000) + QByteArray("</cwiczenie>").repeated(100000);
+    QDomDocument document;
+    QString error;
+    QVERIFY(!Utils::ParseXml(deep, document, &error));
+    QVERIFY2(error.contains(u"zagnieżdżenie"_s), qPrintable(error));
+    QVERIFY(Utils::ParseXml(QByteArray("<a>").repeated(Utils::MaxXmlDepth) + QByteArray("</a>").repeated(Utils::MaxXmlDepth),
+                            document, &error));
 }
 
 void TestUtils::resolvePath()

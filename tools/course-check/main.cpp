@@ -4,6 +4,8 @@
 #include "exercises/words/Struct_Test.h"
 #include "tools/course-check/CourseCheck.h"
 #include "tools/course-check/DialogueCheck.h"
+#include "tools/course-check/GapTypingCheck.h"
+#include "tools/course-check/ListeningChecks.h"
 #include "tools/course-check/WordTileChecks.h"
 
 #include <QCoreApplication>
@@ -34,6 +36,8 @@ int main(int argc, char *argv[])
 {
     Inspector::RegisterBodyCheck(3, CheckTestBody);
     Inspector::RegisterDialogueChecks();
+    Inspector::RegisterBodyCheck(4, Inspector::CheckGapTypingBody);
+    Inspector::RegisterListeningChecks();
     Inspector::RegisterWordTileChecks();
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);

@@ -177,9 +177,22 @@ void DialogueDark(QPainter &p, const QString &motif) {
   ButtonColumn(p, Ocean, Navy.darker(120));
 }
 
+// The dark ribbon the instruction is written on in white (screen 40..620, 78..126).
+void InstructionRibbon(QPainter &p) {
+  p.setPen(Qt::NoPen);
+  QLinearGradient ribbon(0, 28, 0, 76);
+  ribbon.setColorAt(0, Navy.lighter(125));
+  ribbon.setColorAt(1, Navy);
+  p.setBrush(ribbon);
+  p.drawRoundedRect(QRectF(40, 28, 580, 48), 10, 10);
+  p.setBrush(Alpha(Sky, 200));
+  p.drawRoundedRect(QRectF(40, 28, 6, 48), 3, 3);
+}
+
 void ThreePictures(QPainter &p) {
   Gradient(p, QRectF(0, 0, kWidth, kHeight), Mist, Ice);
   Waves(p, 560, 18, Sky, 4, 0.8);
+  InstructionRibbon(p);
   // Soft trays behind the three frames (screen 76/387/695, 178; 296 x 248).
   for (int x : {76, 387, 695})
     Card(p, QRectF(x - 6, 122, 260, 308), 120, 16);
@@ -189,9 +202,11 @@ void Uncovering(QPainter &p, int words) {
   Gradient(p, QRectF(0, 0, kWidth, kHeight), Mist, Ice);
   Glow(p, QPointF(900, 80), 300, Sky, 60);
   Waves(p, 640, 12, Sky, 3, 1.7);
-  // The column where the strips are uncovered (screen 31, 175 or 140; 900 x 70 each).
+  InstructionRibbon(p);
+  // The column of the word buttons (screen 31, 962 wide) and of the strips uncovered over them
+  // (screen 62, 175 or 140; 900 x 70 each).
   const qreal top = (words == 7 ? 175 : 140) - 50;
-  Card(p, QRectF(24, top - 8, 914, words * 70 + 16), 150, 10);
+  Card(p, QRectF(24, top - 8, 976, words * 70 + 16), 150, 10);
 }
 
 void MenuIcon(QPainter &p, const QString &motif, const QColor &ring) {

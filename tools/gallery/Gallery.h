@@ -74,3 +74,6 @@ void RegisterGalleryPages_app(Gallery &gallery);
 void RegisterGalleryPages_media(Gallery &gallery);
 void RegisterGalleryPages_reference(Gallery &gallery);
 void RegisterGalleryPages_words(Gallery &gallery);
+void RegisterGalleryPages_listening(Gallery &gallery); // pages_words_listening.cpp, with the words
+void RegisterGalleryPages_sentences(Gallery &gallery);
+void RegisterGalleryPages_wordtiles(Gallery &gallery);

@@ -76,6 +76,13 @@ int main(int argc, char **argv)
 #endif
 #ifdef AUDIVOX_GALLERY_words
     RegisterGalleryPages_words(gallery);
+    RegisterGalleryPages_listening(gallery);
+#endif
+#ifdef AUDIVOX_GALLERY_sentences
+    RegisterGalleryPages_sentences(gallery);
+#endif
+#ifdef AUDIVOX_GALLERY_wordtiles
+    RegisterGalleryPages_wordtiles(gallery);
 #endif
 
     QDir().mkpath(out);

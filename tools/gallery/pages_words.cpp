@@ -3,13 +3,17 @@
 #include "Gallery.h"
 
 #include "exercises/words/uFrmTest.h"
+#include "exercises/words/uFrmWpisywanie.h"
+#include "exercises/words/ufrmMiniSlownik.h"
 #include "runtime/uFrmNawigacja.h"
 #include "skin/ALScrollBar.h"
 #include "skin/VelResButton.h"
 #include "utils/Utils.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <memory>
 
@@ -62,6 +66,53 @@ QImage TestPage(const QString &file, Stage stage, bool oneWrong, int scrollTo = 
     return Gallery::Grab(&screen);
 }
 
+enum class GapStage { Open, Typing, Scored, RightAnswers, Phrases };
+
+// The station dialogue of the sample course: answers typed as a learner would (two wrong, the
+// last one left empty), the box open on the sixth gap while typing.
+const QStringList StationAnswers = {u"return"_s, u"coming"_s,   u"morning"_s, u"railcard"_s,
+                                    u"That's"_s, u"platform"_s, u"for"_s,     u"past"_s,
+                                    u"direct"_s, u"change"_s,   QString()};
+
+QImage GapPage(GapStage stage, const QString &file = u"podroze_1_dworzec.xml"_s,
+               const QStringList &answers = StationAnswers)
+{
+    GalleryHost host;
+    TfrmWpisywanie screen(*host);
+    screen.setAttribute(Qt::WA_DeleteOnClose, false);
+    screen.Reset();
+    screen.LoadFile(Utils::ProgramPath(u"\\Dane\\"_s + file));
+    host->RegisterExerciseScreen(&screen, TfrmNawigacja::ExerciseButtons);
+    screen.LayOutOnce();
+    Gallery::Grab(&screen);
+
+    auto *box = screen.findChild<QLineEdit *>(u"Edit1"_s);
+    const QList<int> gaps = screen.Text().Gaps();
+    const bool typing = stage == GapStage::Typing || stage == GapStage::Phrases;
+    const int typed = stage == GapStage::Open ? 0 : typing ? 5 : int(gaps.size());
+    for (int i = 0; i < typed && i < gaps.size(); ++i) {
+        screen.EditGap(gaps[i]);
+        box->setText(answers.value(i));
+    }
+    if (typing) {
+        screen.EditGap(gaps[5]);
+        box->setText(u"platf"_s);
+        box->setCursorPosition(5);
+    }
+    if (stage == GapStage::Scored || stage == GapStage::RightAnswers)
+        screen.btnSprClick();
+    if (stage == GapStage::RightAnswers)
+        screen.btnPoprawClick();
+    QImage shot = Gallery::Grab(&screen);
+    if (stage == GapStage::Phrases) {
+        TfrmMiniSlownik phrases(screen.PhraseList(), &screen);
+        const QImage window = Gallery::Grab(&phrases);
+        QPainter painter(&shot);
+        painter.drawImage((shot.width() - window.width()) / 2, (shot.height() - window.height()) / 2, window);
+    }
+    return shot;
+}
+
 } // namespace
 
 void RegisterGalleryPages_words(Gallery &gallery)
@@ -76,4 +127,15 @@ void RegisterGalleryPages_words(Gallery &gallery)
                     [] { return TestPage(u"test_praca_spotkanie.xml"_s, Stage::Scored, true); });
     gallery.AddPage(u"test_long_scrolled"_s,
                     [] { return TestPage(u"test_zdrowie_sport.xml"_s, Stage::Open, false, 40); });
+    gallery.AddPage(u"gaps_open"_s, [] { return GapPage(GapStage::Open); });
+    gallery.AddPage(u"gaps"_s, [] { return GapPage(GapStage::Typing); });
+    gallery.AddPage(u"gaps_scored"_s, [] { return GapPage(GapStage::Scored); });
+    gallery.AddPage(u"gaps_right_answers"_s, [] { return GapPage(GapStage::RightAnswers); });
+    gallery.AddPage(u"gaps_phrases"_s, [] { return GapPage(GapStage::Phrases); });
+    gallery.AddPage(u"gaps_diary"_s, [] {
+        return GapPage(GapStage::Scored, u"codzien_3_tydzien.xml"_s,
+                       {u"swimming"_s, u"7"_s, u"Spanish"_s, u"6:30"_s, u"grandma"_s, u"work"_s, u"tennis"_s,
+                        u"quarter to eight"_s, u"cinema"_s, u"nine"_s, u"10"_s, u"parents"_s, u"one"_s,
+                        QString()});
+    });
 }

@@ -60,6 +60,7 @@ void PaintGaugeAndNotebook(Output &out);
 void PaintHostPictures(Output &out);
 void PaintSelectionPictures(Output &out);
 void PaintSmallControls(Output &out);
+void PaintSentencePictures(Output &out);
 void PaintTiles(Output &out);
 void PaintDialoguePictures(Output &out);
 

@@ -133,6 +133,7 @@ void PaintAll(Output &out)
     PaintHostPictures(out);
     PaintSelectionPictures(out);
     PaintSmallControls(out);
+    PaintSentencePictures(out);
     PaintTiles(out);
     PaintDialoguePictures(out);
 }
