@@ -1,5 +1,7 @@
 #include "exercises/RegisterExercises.h"
 
+#include "exercises/dialogues/uFrmDialogi_Prez.h"
+#include "exercises/dialogues/uFrmDialogi_Ukl.h"
 #include "exercises/frame/OpenExercise.h"
 #include "exercises/words/uFrm3Obrazki.h"
 #include "exercises/words/uFrmOdkrywanka.h"
@@ -39,5 +41,7 @@ QList<TExerciseOpener> ExerciseOpeners()
         Opener<TfrmZdania_Tlu>(),
         Opener<TfrmAntonimy>(),
         Opener<TfrmTabelkaCS>(),
+        Opener<TfrmDialogi_Prez>(),
+        Opener<TfrmDialogi_Ukl>(),
     };
 }

@@ -261,6 +261,12 @@ const std::map<QString, Entry> &Table() {
        {kWidth, kHeight, false, [](QPainter &p) { DialogueDark(p, QStringLiteral("phone")); }}},
       {QStringLiteral("Background_dial/zdrowie_1_lekarz.bmp"),
        {kWidth, kHeight, false, [](QPainter &p) { DialogueDark(p, QStringLiteral("doctor")); }}},
+      {QStringLiteral("Background_dial/codzien_3_sasiedzi.bmp"),
+       {kWidth, kHeight, false, [](QPainter &p) { DialogueDark(p, QStringLiteral("house")); }}},
+      {QStringLiteral("Background_dial/podroze_5_bilety.bmp"),
+       {kWidth, kHeight, false, [](QPainter &p) { DialogueDark(p, QStringLiteral("ticket")); }}},
+      {QStringLiteral("Background_dial/zakupy_3_ubrania.bmp"),
+       {kWidth, kHeight, false, [](QPainter &p) { DialogueDark(p, QStringLiteral("shirt")); }}},
   };
   return table;
 }
