@@ -1,6 +1,8 @@
 #include "exercises/RegisterExercises.h"
 
+#include "exercises/dialogues/uFrmDialogi_Dop.h"
 #include "exercises/dialogues/uFrmDialogi_Prez.h"
+#include "exercises/dialogues/uFrmDialogi_Rozum.h"
 #include "exercises/dialogues/uFrmDialogi_Ukl.h"
 #include "exercises/frame/OpenExercise.h"
 #include "exercises/words/uFrm3Obrazki.h"
@@ -43,5 +45,7 @@ QList<TExerciseOpener> ExerciseOpeners()
         Opener<TfrmTabelkaCS>(),
         Opener<TfrmDialogi_Prez>(),
         Opener<TfrmDialogi_Ukl>(),
+        Opener<TfrmDialogi_Rozum>(),
+        Opener<TfrmDialogi_Dop>(),
     };
 }

@@ -133,4 +133,39 @@ int TComprehensionRun::Percent() const
     return Utils::Percent(m_right, m_hidden + m_wrong);
 }
 
+TComprehensionLayout LayOutComprehension(const QList<TKwestia> &lines, const TComprehensionRun &run,
+                                         const TComprehensionMetrics &m)
+{
+    static const QStringList pulledLeft{QStringLiteral(","), QStringLiteral(".")};
+    const int a = m.Flow.Blank;
+    TComprehensionLayout layout;
+    int y = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        TComprehensionLine line;
+        const int top = y - m.ScrollOffset;
+        line.RowVisible = DialogueLayout::RowVisible(y, m.ScrollOffset, m.Height);
+        int x = DialogueLayout::LeftMargin;
+        line.Speaker = QRect(QPoint(x, top + 2), m.Speaker);
+        x += m.Speaker.width() + 2 * a;
+        if (run.IsShown(i)) {
+            DialogueLayout::FlowWords(lines[i].Text, m.Flow, x, pulledLeft, x, y, line.Words);
+        } else if (line.RowVisible) {
+            line.Frame = QRect(QPoint(x, top), m.Frame);
+        }
+        y += DialogueLayout::LineHeight;
+        layout.Lines << line;
+    }
+    layout.ContentHeight = y;
+    return layout;
+}
+
+int FrameAt(const TComprehensionLayout &layout, QPoint point)
+{
+    for (int i = 0; i < layout.Lines.size(); ++i) {
+        if (!layout.Lines[i].Frame.isEmpty() && layout.Lines[i].Frame.contains(point))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace Comprehension

@@ -4,6 +4,8 @@
 // The screen plays the current recording, draws the lines the run shows and hands clicks in.
 // GUI-free.
 
+#include "exercises/dialogues/DialogueLayout.h"
+#include "exercises/dialogues/Struct_Dialogi.h"
 #include "utils/Random.h"
 
 #include <QList>
@@ -73,5 +75,41 @@ private:
     int m_wrong = 0;
     int m_hidden = 0;
 };
+
+// ---------------------------------------------------------------------------------------------
+// The lines laid out in the paint area: the speaker's picture, then a shown line's words or a
+// hidden line's frame.
+
+struct TComprehensionMetrics
+{
+    DialogueLayout::TFlowMetrics Flow;
+    int Height = 0;       // of the paint area
+    int ScrollOffset = 0; // pixels
+    QSize Speaker;        // IMG_Osoba_1 .. _5
+    QSize Frame;          // IMG_Ramka
+};
+
+struct TComprehensionLine
+{
+    QRect Speaker; // where the speaker's picture goes (scrolled)
+    bool RowVisible = false;
+    QRect Frame; // a hidden line's frame where it is drawn; empty for a shown line or a
+                 // row out of sight, so neither can be clicked
+    QList<DialogueLayout::TPlacedWord> Words; // Y before scrolling
+};
+
+struct TComprehensionLayout
+{
+    QList<TComprehensionLine> Lines;
+    int ContentHeight = 0;
+};
+
+// One row per line (a shown line wraps under its own text start); "," and "." written apart
+// stand against the word before them.
+TComprehensionLayout LayOutComprehension(const QList<TKwestia> &lines, const TComprehensionRun &run,
+                                         const TComprehensionMetrics &metrics);
+
+// The first line whose frame holds point, or -1.
+int FrameAt(const TComprehensionLayout &layout, QPoint point);
 
 } // namespace Comprehension

@@ -414,6 +414,52 @@ private slots:
         QCOMPARE(run.Click(0), TComprehensionRun::TClick::Nothing);
     }
 
+    // The lines laid out: words after the speaker, frames of hidden lines, rows out of sight.
+    void comprehensionLayout()
+    {
+        QList<TKwestia> lines(3);
+        lines[0].Text = u"Hi , you"_s;
+        lines[1].Text = u"Hidden line"_s;
+        lines[2].Text = u"aaaaaaaaaa bbbbbbbbbb"_s;
+        TComprehensionRun run;
+        run.Start(Flags(u"101"_s), Recordings(3), 1, Scripted({}));
+        Comprehension::TComprehensionMetrics m;
+        m.Flow.TextWidth = Width;
+        m.Flow.Blank = 5;
+        m.Flow.Width = 200;
+        m.Height = 50;
+        m.Speaker = QSize(25, 20);
+        m.Frame = QSize(40, 18);
+
+        Comprehension::TComprehensionLayout layout = Comprehension::LayOutComprehension(lines, run, m);
+        QCOMPARE(layout.Lines[0].Speaker, QRect(8, 2, 25, 20));
+        // The text starts after the speaker and two blanks; the comma stands against "Hi".
+        QCOMPARE(layout.Lines[0].Words.size(), 3);
+        QCOMPARE(layout.Lines[0].Words[0].X, 43);
+        QCOMPARE(layout.Lines[0].Words[1].X, 63);
+        QCOMPARE(layout.Lines[0].Words[2].X, 78);
+        QVERIFY(layout.Lines[0].Frame.isEmpty());
+        QVERIFY(layout.Lines[1].Words.isEmpty());
+        QCOMPARE(layout.Lines[1].Frame, QRect(43, 25, 40, 18));
+        // The third line wraps under its text start, below the area: not drawn.
+        QVERIFY(!layout.Lines[2].RowVisible);
+        QCOMPARE(layout.Lines[2].Words[1].X, 43);
+        QCOMPARE(layout.Lines[2].Words[1].Y, 75);
+        QCOMPARE(layout.ContentHeight, 100);
+        QCOMPARE(Comprehension::FrameAt(layout, QPoint(50, 30)), 1);
+        QCOMPARE(Comprehension::FrameAt(layout, QPoint(50, 5)), -1);
+
+        // Scrolled a row: the frame moves up; once answered it has none.
+        m.ScrollOffset = 25;
+        layout = Comprehension::LayOutComprehension(lines, run, m);
+        QCOMPARE(layout.Lines[1].Frame, QRect(43, 0, 40, 18));
+        QVERIFY(!layout.Lines[0].RowVisible);
+        QCOMPARE(run.Click(1), TComprehensionRun::TClick::Right);
+        layout = Comprehension::LayOutComprehension(lines, run, m);
+        QCOMPARE(Comprehension::FrameAt(layout, QPoint(50, 5)), -1);
+        QCOMPARE(layout.Lines[1].Words.size(), 2);
+    }
+
     // --- Completion -------------------------------------------------------------------------
 
     void completionTokens_data()

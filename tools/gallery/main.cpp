@@ -84,6 +84,9 @@ int main(int argc, char **argv)
 #ifdef AUDIVOX_GALLERY_wordtiles
     RegisterGalleryPages_wordtiles(gallery);
 #endif
+#ifdef AUDIVOX_GALLERY_dialoguetasks
+    RegisterGalleryPages_dialoguetasks(gallery);
+#endif
 
     QDir().mkpath(out);
     const QStringList wanted = parser.positionalArguments();
