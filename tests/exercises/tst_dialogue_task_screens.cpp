@@ -288,29 +288,29 @@ private slots:
                                  {2, u"A <ticket> for <me>, please."_s}};
         auto *screen = open<TfrmDialogi_Dop>(18, DialogueFile(18, 1, 1, lines), u"dop.xml"_s);
         QVERIFY(screen);
-        const QList<int> slots = screen->Run().Slots();
-        QCOMPARE(slots.size(), 4);
+        const QList<int> gapSlots = screen->Run().Slots();
+        QCOMPARE(gapSlots.size(), 4);
         QList<TKlocek *> tiles = screen->Tiles();
         QCOMPARE(tiles.size(), 4);
-        QCOMPARE(tiles[1]->objectName(), u"AF%1"_s.arg(slots[1]));
+        QCOMPARE(tiles[1]->objectName(), u"AF%1"_s.arg(gapSlots[1]));
         QCOMPARE(tiles[2]->Caption(), u"ticket"_s);
-        const auto placed = [&](int i) { return screen->Run().Tokens()[slots[i]].Placed; };
+        const auto placed = [&](int i) { return screen->Run().Tokens()[gapSlots[i]].Placed; };
 
         // The two "ticket" tiles crossed: either fits either slot.
-        Drag(tiles[2], screen->SlotRect(slots[1]).center());
+        Drag(tiles[2], screen->SlotRect(gapSlots[1]).center());
         QVERIFY(tiles[2]->isHidden());
         QCOMPARE(placed(1), u"ticket"_s);
-        Drag(tiles[1], screen->SlotRect(slots[2]).center());
+        Drag(tiles[1], screen->SlotRect(gapSlots[2]).center());
         // A tile dropped outside every slot goes home and changes no slot.
         Drag(tiles[0], QPoint(400, 740));
         QCOMPARE(tiles[0]->pos(), tiles[0]->Home());
         QCOMPARE(placed(1), u"ticket"_s);
         QCOMPARE(placed(2), u"ticket"_s);
         // On a filled slot: home.
-        Drag(tiles[0], screen->SlotRect(slots[1]).center());
+        Drag(tiles[0], screen->SlotRect(gapSlots[1]).center());
         QCOMPARE(tiles[0]->pos(), tiles[0]->Home());
         QCOMPARE(placed(1), u"ticket"_s);
-        Drag(tiles[0], screen->SlotRect(slots[3]).center()); // "need" in "me"'s slot
+        Drag(tiles[0], screen->SlotRect(gapSlots[3]).center()); // "need" in "me"'s slot
         QCOMPARE(placed(3), u"need"_s);
 
         // Pressing the filled slot lifts its tile out; dropped outside, it goes home.
@@ -318,7 +318,7 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, "This plugin does not support grabbing the mouse");
             QTest::ignoreMessage(QtWarningMsg, "This plugin does not support grabbing the mouse");
         }
-        const QPoint slotPoint = screen->SlotRect(slots[3]).center() - AreaOf(screen)->pos();
+        const QPoint slotPoint = screen->SlotRect(gapSlots[3]).center() - AreaOf(screen)->pos();
         QTest::mousePress(AreaOf(screen), Qt::LeftButton, {}, slotPoint);
         QVERIFY(tiles[0]->isVisible());
         QVERIFY(tiles[0]->IsDragging());
@@ -326,8 +326,8 @@ private slots:
         QTest::mouseMove(tiles[0], tiles[0]->mapFromParent(QPoint(900, 740)));
         QTest::mouseRelease(tiles[0], Qt::LeftButton, {}, tiles[0]->mapFromParent(QPoint(900, 740)));
         QCOMPARE(tiles[0]->pos(), tiles[0]->Home());
-        QVERIFY(screen->Run().Tokens()[slots[3]].IsEmpty);
-        Drag(tiles[0], screen->SlotRect(slots[0]).center());
+        QVERIFY(screen->Run().Tokens()[gapSlots[3]].IsEmpty);
+        Drag(tiles[0], screen->SlotRect(gapSlots[0]).center());
 
         // 3 right, "me"'s slot empty: 75, stored at once; the tiles freeze.
         Click(screen, u"btnSpr"_s);
@@ -336,7 +336,7 @@ private slots:
         QCOMPARE(waves.Played.last(), SkinSound(u"WAV_WYNIK"_s));
         QCOMPARE(world->Host.ScoresRecorded, 1);
         QCOMPARE(world->ReadRecord(u"dop.xml"_s, 18).Postep, u"75"_s);
-        Drag(tiles[3], screen->SlotRect(slots[3]).center());
+        Drag(tiles[3], screen->SlotRect(gapSlots[3]).center());
         QCOMPARE(tiles[3]->pos(), tiles[3]->Home());
         QCOMPARE(placed(3), QString());
 
@@ -344,16 +344,16 @@ private slots:
         Click(screen, u"btnPopraw"_s);
         QVERIFY(!screen->findChild<QWidget *>(u"btnPopraw"_s)->isVisible());
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(placed(i), screen->Run().Tokens()[slots[i]].Answer);
+            QCOMPARE(placed(i), screen->Run().Tokens()[gapSlots[i]].Answer);
         for (TKlocek *tile : tiles)
             QVERIFY(tile->isHidden());
         QWidget *area = AreaOf(screen);
-        QCOMPARE(HintAt(area, screen->SlotRect(slots[3]).center() - area->pos()),
+        QCOMPARE(HintAt(area, screen->SlotRect(gapSlots[3]).center() - area->pos()),
                  u"<B>brak odpowiedzi</B>"_s);
-        QVERIFY(screen->SlotRect(slots[0]).isEmpty()); // a right slot has nothing to say
+        QVERIFY(screen->SlotRect(gapSlots[0]).isEmpty()); // a right slot has nothing to say
         QCOMPARE(world->Host.ScoresRecorded, 1);
 
-        // Again: a fresh run; "need" and "me" swapped are two wrong slots, each naming its word.
+        // Again: a fresh run; "need" and "me" swapped are two wrong gapSlots, each naming its word.
         Click(screen, u"btnSpr"_s);
         QVERIFY(!screen->HasShownResult());
         tiles = screen->Tiles();
@@ -361,18 +361,18 @@ private slots:
             QVERIFY(tile->isVisible());
             QCOMPARE(tile->pos(), tile->Home());
         }
-        Drag(tiles[0], screen->SlotRect(slots[3]).center());
-        Drag(tiles[3], screen->SlotRect(slots[0]).center());
-        Drag(tiles[1], screen->SlotRect(slots[1]).center());
-        Drag(tiles[2], screen->SlotRect(slots[2]).center());
+        Drag(tiles[0], screen->SlotRect(gapSlots[3]).center());
+        Drag(tiles[3], screen->SlotRect(gapSlots[0]).center());
+        Drag(tiles[1], screen->SlotRect(gapSlots[1]).center());
+        Drag(tiles[2], screen->SlotRect(gapSlots[2]).center());
         Click(screen, u"btnSpr"_s);
         QCOMPARE(screen->ShownResult(), 50);
         QCOMPARE(world->Host.ScoresRecorded, 2);
         QCOMPARE(world->ReadRecord(u"dop.xml"_s, 18).Postep, u"50"_s);
         Click(screen, u"btnPopraw"_s);
-        QCOMPARE(HintAt(area, screen->SlotRect(slots[0]).center() - area->pos()),
+        QCOMPARE(HintAt(area, screen->SlotRect(gapSlots[0]).center() - area->pos()),
                  u"Twoja odpowiedź: <B>me</B>"_s);
-        QCOMPARE(HintAt(area, screen->SlotRect(slots[3]).center() - area->pos()),
+        QCOMPARE(HintAt(area, screen->SlotRect(gapSlots[3]).center() - area->pos()),
                  u"Twoja odpowiedź: <B>need</B>"_s);
     }
 

@@ -105,12 +105,12 @@ enum class Filling { Open, Dragging, Checked, RightWords };
 // Puts the tiles in: right ones first, then one in a wrong slot, leaving the last empty.
 void FillSlots(TfrmDialogi_Dop &screen, int right, bool oneWrong)
 {
-    const QList<int> slots = screen.Run().Slots();
+    const QList<int> gapSlots = screen.Run().Slots();
     const QList<TKlocek *> tiles = screen.Tiles();
-    for (int i = 0; i < right && i < slots.size(); ++i)
-        Drag(tiles[i], screen.SlotRect(slots[i]).center());
-    if (oneWrong && right + 2 < slots.size())
-        Drag(tiles[right + 1], screen.SlotRect(slots[right]).center());
+    for (int i = 0; i < right && i < gapSlots.size(); ++i)
+        Drag(tiles[i], screen.SlotRect(gapSlots[i]).center());
+    if (oneWrong && right + 2 < gapSlots.size())
+        Drag(tiles[right + 1], screen.SlotRect(gapSlots[right]).center());
 }
 
 QImage CompletionPage(const QString &path, Filling filling)
