@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include "app/StageCentring.h"
 #include "app/uFrmProgress.h"
 #include "app/uMain.h"
 #include "app/uPodklad.h"
@@ -7,6 +8,7 @@
 #include "learner/uFrmUstawienia.h"
 #include "learner/uLogowanie.h"
 #include "media/uMedia.h"
+#include "reference/uFrmPomoc.h"
 #include "reference/uSlownik.h"
 #include "runtime/uFrmNawigacja.h"
 #include "runtime/uFrmWyborCwiczenia.h"
@@ -40,6 +42,8 @@ void AfterLogin(bool languageSwitched)
             frmNawigacja->RegisterExerciseScreen(frmWyborCwiczenia, TfrmNawigacja::SelectionButtons);
     }
     if (frmMain) {
+        // Every login, not only one that switched the language, puts the captions in place.
+        frmMain->ApplyInterfaceTexts();
         frmMain->PlayStartSound = true;
         frmMain->show();
     }
@@ -77,8 +81,10 @@ TStartUpResult CreateProgramScreens()
     InstallSkinFonts();
     TMyHint::Install();
 
-    // 5. The backdrop is the main window: the program ends when it closes.
+    // 5. The backdrop is the main window: the program ends when it closes. On a display larger
+    // than the forms every form stands in its middle.
     frmPodklad = new TfrmPodklad;
+    TStageCentring::Install(frmPodklad);
     frmPodklad->show();
 
     // 6. The progress window, hidden until a long step starts.
@@ -86,6 +92,7 @@ TStartUpResult CreateProgramScreens()
 
     // 7. Main menu: loads the skin bundle; without it the program ends once the box is closed.
     programSession = std::make_unique<Learner::TLearnerSession>();
+    SetHelpSession(programSession.get());
     frmMain = new TfrmMain(frmPodklad, programSession.get());
     if (!frmMain->SkinLoaded()) {
         result.SkinMissing = true;
@@ -142,5 +149,6 @@ void DestroyProgramScreens()
     frmMain = nullptr;
     frmWyborCwiczenia = nullptr;
     frmNawigacja = nullptr;
+    SetHelpSession(nullptr);
     programSession.reset();
 }

@@ -8,6 +8,7 @@
 #include "course/Catalogue.h"
 #include "learner/uLogowanie.h"
 #include "media/SystemMedia.h"
+#include "media/uMedia.h"
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
 
@@ -46,7 +47,8 @@ int main(int argc, char *argv[])
     QThread::currentThread();
 
     // 2., 3. The folder roots: the executable's folder, as QCoreApplication would give it.
-    Utils::SetProgramFolder(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2));
+    Utils::SetProgramFolder(
+        QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2));
     Utils::SetMediaRoot(Utils::ProgramFolder());
     // The course is read on a worker thread while the screens are made; the exercise host
     // takes the result (step 8).
@@ -54,8 +56,8 @@ int main(int argc, char *argv[])
 
     // Without a session bus (a kiosk, a virtual display) D-Bus would fork a launcher at every
     // start for the accessibility bridge; the program never needs a bus of its own.
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
-        && !QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus")))
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
+        !QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus")))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 
     // Fontconfig reads its configuration and font caches, dozens of files, when first used.
@@ -81,6 +83,9 @@ int main(int argc, char *argv[])
         DestroyProgramScreens();
         return 0;
     }
+    // The learner hears once per run when this machine cannot sound or record.
+    if (frmMedia)
+        frmMedia->SetDeviceChecks(&Media::HasSoundOutput, &Media::HasMicrophone);
     QObject::connect(frmPodklad, &TfrmPodklad::Closed, &app, &QCoreApplication::quit);
     if (startUp.TerminateRequested) {
         // The remaining steps ran; the event loop ends at once.

@@ -16,10 +16,7 @@ namespace {
 class ProgressBar : public QWidget
 {
 public:
-    explicit ProgressBar(QWidget *parent)
-        : QWidget(parent)
-    {
-    }
+    explicit ProgressBar(QWidget *parent) : QWidget(parent) {}
 
 protected:
     void paintEvent(QPaintEvent *) override

@@ -51,10 +51,8 @@ void setCaption(QWidget *form, const QString &name, const QString &caption)
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent, Learner::TLearnerSession *session)
-    : QWidget(parent),
-      m_ownSession(session ? nullptr : std::make_unique<Learner::TLearnerSession>()),
-      m_session(session ? session : m_ownSession.get()),
-      LoggedInUser(m_session->User),
+    : QWidget(parent), m_ownSession(session ? nullptr : std::make_unique<Learner::TLearnerSession>()),
+      m_session(session ? session : m_ownSession.get()), LoggedInUser(m_session->User),
       Settings(m_session->Settings)
 {
     setObjectName(u"frmMain"_s);
@@ -85,6 +83,8 @@ TfrmMain::TfrmMain(QWidget *parent, Learner::TLearnerSession *session)
         frmNawigacja->SetLearner(&LoggedInUser, &Settings);
         frmNawigacja->SetMainMenu(this);
     }
+    // The texts known now (none before the definitions are read); every login applies them again.
+    ApplyInterfaceTexts();
 }
 
 TfrmMain::~TfrmMain()
@@ -126,6 +126,8 @@ void TfrmMain::CreateComponents()
     m_ramka = new TVelGroupFrame(this);
     m_ramka->setObjectName(u"Ramka"_s);
     m_ramka->SetShowCaption(false);
+    // Over the entries' white captions and the background's "Lernivo": a border, not a box.
+    m_ramka->SetHollow(true);
     m_ramka->hide();
 
     auto picture = [this](const QString &name, int x, int y, const QString &file) {
@@ -220,7 +222,8 @@ void TfrmMain::ApplyInterfaceTexts()
         m_btnPowtorki->SetCaption(Utils::GetInterfaceText(87));
         m_btnWyloguj->SetCaption(Utils::GetInterfaceText(112));
     }
-    if (frmPodklad)
+    // The backdrop keeps its own text while the definitions have none.
+    if (frmPodklad && !Utils::GetInterfaceText(109).isEmpty())
         frmPodklad->SetWaitText(Utils::GetInterfaceText(109));
 }
 
@@ -258,6 +261,7 @@ void TfrmMain::Logout()
         if (selection)
             selection->RefillList(TfrmWyborCwiczenia::CatalogueMode);
     }
+    m_session->LoggedIn = false;
     hide();
     TfrmNawigacja::RemoveNavigationButtons(this);
     if (selection)
@@ -315,9 +319,18 @@ QUrl TfrmMain::PublisherPage()
     return QUrl::fromLocalFile(Utils::ProgramPath(u"\\Pomoc\\h_index.html"_s));
 }
 
+void TfrmMain::SetUrlOpener(std::function<bool(const QUrl &)> opener)
+{
+    m_openUrl = std::move(opener);
+}
+
 void TfrmMain::OpenPublisherPage()
 {
-    QDesktopServices::openUrl(PublisherPage());
+    const QUrl page = PublisherPage();
+    const bool opened = m_openUrl ? m_openUrl(page) : QDesktopServices::openUrl(page);
+    // No web browser on this machine: the page is the course's own, and help can show it.
+    if (!opened)
+        OpenHelp(QFileInfo(page.toLocalFile()).fileName(), true, this);
 }
 
 void TfrmMain::showEvent(QShowEvent *event)

@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -57,6 +58,9 @@ public:
 
     // The page the publisher link opens: the course's own about page in "Pomoc".
     static QUrl PublisherPage();
+    // How the publisher link reaches the system's browser (QDesktopServices until set); false
+    // when nothing could open it, and the page then opens in the program's own help window.
+    void SetUrlOpener(std::function<bool(const QUrl &)> opener);
 
 signals:
     // Logout was confirmed and the main menu hidden: the program shows a new login screen.
@@ -84,6 +88,7 @@ private:
     QWidget *m_paintBox2 = nullptr;
     QWidget *m_paintBox3 = nullptr;
     TVelGroupFrame *m_ramka = nullptr;
+    std::function<bool(const QUrl &)> m_openUrl;
 };
 
 extern TfrmMain *frmMain;

@@ -10,8 +10,7 @@
 
 TfrmPodklad *frmPodklad = nullptr;
 
-TfrmPodklad::TfrmPodklad(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+TfrmPodklad::TfrmPodklad(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmPodklad"));
     setWindowTitle(Utils::ProductCaption());

@@ -235,7 +235,7 @@ struct ReadHooks
 {
     bool ReportErrors = false;
     std::function<void(const QStringList &texts, int files)> DefinitionsRead; // before the scan
-    std::function<void(int position)> Step;                                 // before each file
+    std::function<void(int position)> Step;                                   // before each file
 };
 
 TCatalogueLoadResult readCatalogue(TCatalogue &catalogue, int interfaceLanguage, QStringList &texts,
@@ -250,8 +250,8 @@ TCatalogueLoadResult readCatalogue(TCatalogue &catalogue, int interfaceLanguage,
     if (!readDefinitions(tree, interfaceLanguage, texts)) {
         catalogue.Drzewo = std::make_unique<TDrzewo>();
         if (hooks.ReportErrors)
-            Utils::ShowSystemError(
-                QStringLiteral("Błąd podczas odczytu pliku definicji. Wykonywanie aplikacji zostało przerwane!"));
+            Utils::ShowSystemError(QStringLiteral(
+                "Błąd podczas odczytu pliku definicji. Wykonywanie aplikacji zostało przerwane!"));
         result.TerminateRequested = true;
         result.FaultyFile = QStringLiteral("Config\\definitions.xml");
         return result;
@@ -280,9 +280,10 @@ TCatalogueLoadResult readCatalogue(TCatalogue &catalogue, int interfaceLanguage,
         }
         if (!sound) {
             if (hooks.ReportErrors)
-                Utils::ShowSystemError(QStringLiteral("Błąd podczas analizowania pliku ćwiczenia. Dalsze wczytywanie "
-                                                      "ćwiczeń zostało przerwane! ")
-                                       + QStringLiteral("(%1)").arg(fileName));
+                Utils::ShowSystemError(
+                    QStringLiteral("Błąd podczas analizowania pliku ćwiczenia. Dalsze wczytywanie "
+                                   "ćwiczeń zostało przerwane! ") +
+                    QStringLiteral("(%1)").arg(fileName));
             result.ScanStopped = true;
             result.FaultyFile = fileName;
             break;

@@ -59,7 +59,11 @@ bool IsPackageKind(int kind)
 bool IsKnownKind(int kind)
 {
     switch (kind) {
-    case 12: case 41: case 42: case 44: case 48:
+    case 12:
+    case 41:
+    case 42:
+    case 44:
+    case 48:
         return true;
     default:
         return HasScreen(kind) || IsPackageKind(kind);

@@ -7,29 +7,29 @@ namespace Course {
 
 namespace ExerciseKind {
 enum : int {
-    TableSorting = 1,            // TfrmTabelka
-    MultipleChoice = 3,          // TfrmTest
-    GapTyping = 4,               // TfrmWpisywanie
-    MatchingPairs = 7,           // TfrmAntonimy
-    ThreePictures = 8,           // Tfrm3Obrazki
-    DialoguePresentation = 11,   // TfrmDialogi_Prez (no score)
-    DialogueItem12 = 12,         // package item without a screen
-    DialogueComprehension = 14,  // TfrmDialogi_Rozum
-    DialogueCompletion = 18,     // TfrmDialogi_Dop
-    SentenceArranging = 21,      // TfrmZdania_Ukl
-    SentenceDictation = 22,      // TfrmZdania_Dyk
-    SentenceTranslation = 24,    // TfrmZdania_Tlu
-    DialogueArranging = 26,      // TfrmDialogi_Ukl
-    TrueFalseGroups = 31,        // TfrmTFGr
-    Item41 = 41,                 // package items without a screen (41 carries no score)
+    TableSorting = 1,           // TfrmTabelka
+    MultipleChoice = 3,         // TfrmTest
+    GapTyping = 4,              // TfrmWpisywanie
+    MatchingPairs = 7,          // TfrmAntonimy
+    ThreePictures = 8,          // Tfrm3Obrazki
+    DialoguePresentation = 11,  // TfrmDialogi_Prez (no score)
+    DialogueItem12 = 12,        // package item without a screen
+    DialogueComprehension = 14, // TfrmDialogi_Rozum
+    DialogueCompletion = 18,    // TfrmDialogi_Dop
+    SentenceArranging = 21,     // TfrmZdania_Ukl
+    SentenceDictation = 22,     // TfrmZdania_Dyk
+    SentenceTranslation = 24,   // TfrmZdania_Tlu
+    DialogueArranging = 26,     // TfrmDialogi_Ukl
+    TrueFalseGroups = 31,       // TfrmTFGr
+    Item41 = 41,                // package items without a screen (41 carries no score)
     Item42 = 42,
     Item44 = 44,
     Item48 = 48,
-    WordOrdering = 50,           // TfrmTabelkaCS
-    NoScore51 = 51,              // never produced by the catalogue
-    Uncovering = 52,             // TfrmOdkrywanka
-    NoScore61 = 61,              // never produced by the catalogue
-    PackageFile = 100,           // only in files; the catalogue turns it into 101 to 104
+    WordOrdering = 50, // TfrmTabelkaCS
+    NoScore51 = 51,    // never produced by the catalogue
+    Uncovering = 52,   // TfrmOdkrywanka
+    NoScore61 = 61,    // never produced by the catalogue
+    PackageFile = 100, // only in files; the catalogue turns it into 101 to 104
     PackageOfFiles = 101,
     DialoguePackage = 102,
     SentencePackage = 103,
@@ -51,7 +51,7 @@ struct TKindInfo
     int FirstUseNotice = 0;            // 7 sentences, 8 dialogues, 9 words, 0 none
     const char16_t *MediaFolder = u""; // under Media: "Teksty", "Zdania", "Dialogi" ...
     const char16_t *BackgroundFolder = u""; // under Gfx, for screens with a random background
-    int MissingFileNumber = 1;         // the number in "Brak pliku ćwiczenia! (%d)"
+    int MissingFileNumber = 1;              // the number in "Brak pliku ćwiczenia! (%d)"
 };
 
 // The row of kind, or null when the kind has no screen.

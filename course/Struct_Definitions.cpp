@@ -118,7 +118,8 @@ QStringList TXMLDefinitionsType::InterfaceTextEntries(int interfaceLanguage) con
     // The same choice as InterfaceTextEntry: the last matching translation over all hints of
     // an id.
     QHash<int, QString> last;
-    for (const QDomElement &e : ChildElements(Root().firstChildElement(QStringLiteral("hinty")), QStringLiteral("hint"))) {
+    for (const QDomElement &e :
+         ChildElements(Root().firstChildElement(QStringLiteral("hinty")), QStringLiteral("hint"))) {
         int id = 0;
         if (!Utils::ParseInteger(e.attribute(QStringLiteral("id")), &id))
             continue;

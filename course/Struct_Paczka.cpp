@@ -61,8 +61,7 @@ QString TitleForLanguage(const QDomElement &parent, int language)
     return {};
 }
 
-TXMLConfigType::TXMLConfigType(const QDomElement &element)
-    : element(element)
+TXMLConfigType::TXMLConfigType(const QDomElement &element) : element(element)
 {
 }
 
@@ -112,8 +111,7 @@ int TXMLConfigType::Param2() const
     return ChildInteger(element, QStringLiteral("param2"));
 }
 
-TXMLCwiczenieType::TXMLCwiczenieType(const QDomElement &root)
-    : root(root)
+TXMLCwiczenieType::TXMLCwiczenieType(const QDomElement &root) : root(root)
 {
 }
 
@@ -137,8 +135,7 @@ QString ExerciseTitle(const TXMLCwiczenieType &cwiczenie, int interfaceLanguage)
     return cwiczenie.Config().Nazwa(interfaceLanguage);
 }
 
-TXMLElement_paczkiType::TXMLElement_paczkiType(const QDomElement &element)
-    : element(element)
+TXMLElement_paczkiType::TXMLElement_paczkiType(const QDomElement &element) : element(element)
 {
 }
 
@@ -157,8 +154,7 @@ QString TXMLElement_paczkiType::Plik() const
     return ChildText(element, QStringLiteral("plik"));
 }
 
-TXMLBodyType::TXMLBodyType(const QDomElement &body)
-    : body(body)
+TXMLBodyType::TXMLBodyType(const QDomElement &body) : body(body)
 {
 }
 

@@ -12,6 +12,8 @@ struct TLearnerSession
 {
     TUser User;
     LearnerSettings Settings = LearnerSettings::Defaults();
+    // A learner is logged in now (set by login, cleared by logout); User keeps the last one.
+    bool LoggedIn = false;
 };
 
 } // namespace Learner

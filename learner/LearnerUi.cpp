@@ -38,7 +38,8 @@ TVelResButton *MakeButton(QWidget *parent, const QString &name, TRozmiar size, c
     return button;
 }
 
-TVelResButton *MakeSmallButton(QWidget *parent, const QString &name, const QPoint &place, const QString &pictures)
+TVelResButton *MakeSmallButton(QWidget *parent, const QString &name, const QPoint &place,
+                               const QString &pictures)
 {
     auto *button = new TVelResButton(parent);
     button->setObjectName(name);

@@ -21,7 +21,8 @@ QImage SkinImage(const QString &name);
 TVelResButton *MakeButton(QWidget *parent, const QString &name, TRozmiar size, const QRect &place,
                           const QString &caption);
 // The small close button of dialog windows and the bar's minimise/close buttons (34 x 18).
-TVelResButton *MakeSmallButton(QWidget *parent, const QString &name, const QPoint &place, const QString &pictures);
+TVelResButton *MakeSmallButton(QWidget *parent, const QString &name, const QPoint &place,
+                               const QString &pictures);
 TVelCheckBox *MakeCheckBox(QWidget *parent, const QString &name, const QPoint &place, const QString &caption,
                            bool round);
 

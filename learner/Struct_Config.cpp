@@ -6,8 +6,10 @@
 #include "utils/SystemMessage.h"
 
 #include <QDir>
+
 #include <QDomDocument>
 #include <QStringList>
+#include <algorithm>
 
 LearnerSettings LearnerSettings::Defaults()
 {
@@ -29,37 +31,88 @@ LearnerSettings LearnerSettings::Defaults()
 int LearnerSettings::Value(int id) const
 {
     switch (id) {
-    case 1: return InterfaceLanguage;
-    case 2: return TranslationLanguage;
-    case 3: return ArchiveRecordings;
-    case 4: return ScheduleRepetitions;
-    case 5: return RepetitionThreshold;
-    case 6: return 3; // no behaviour reads it; every save restores it
-    case 7: return SentenceNoticePending;
-    case 8: return DialogueNoticePending;
-    case 9: return WordNoticePending;
-    case 10: return UsePunctuation;
-    case 11: return MatchCase;
-    default: return 0;
+    case 1:
+        return InterfaceLanguage;
+    case 2:
+        return TranslationLanguage;
+    case 3:
+        return ArchiveRecordings;
+    case 4:
+        return ScheduleRepetitions;
+    case 5:
+        return RepetitionThreshold;
+    case 6:
+        return 3; // no behaviour reads it; every save restores it
+    case 7:
+        return SentenceNoticePending;
+    case 8:
+        return DialogueNoticePending;
+    case 9:
+        return WordNoticePending;
+    case 10:
+        return UsePunctuation;
+    case 11:
+        return MatchCase;
+    default:
+        return 0;
     }
 }
 
 void LearnerSettings::SetValue(int id, int value)
 {
+    // A hand-edited file may hold anything: each value is held to the range of its setting
+    // (languages a byte, switches 0 or 1, the threshold the dialog's 31 to 100).
+    switch (id) {
+    case 1:
+    case 2:
+        value = std::clamp(value, 0, 255);
+        break;
+    case 5:
+        value = std::clamp(value, 31, 100);
+        break;
+    case 6:
+        break;
+    default:
+        value = std::clamp(value, 0, 1);
+        break;
+    }
     const auto byte = quint8(value);
     switch (id) {
-    case 1: InterfaceLanguage = byte; break;
-    case 2: TranslationLanguage = byte; break;
-    case 3: ArchiveRecordings = byte; break;
-    case 4: ScheduleRepetitions = byte; break;
-    case 5: RepetitionThreshold = value; break;
-    case 6: Reserved6 = value; break;
-    case 7: SentenceNoticePending = byte; break;
-    case 8: DialogueNoticePending = byte; break;
-    case 9: WordNoticePending = byte; break;
-    case 10: UsePunctuation = byte; break;
-    case 11: MatchCase = byte; break;
-    default: break;
+    case 1:
+        InterfaceLanguage = byte;
+        break;
+    case 2:
+        TranslationLanguage = byte;
+        break;
+    case 3:
+        ArchiveRecordings = byte;
+        break;
+    case 4:
+        ScheduleRepetitions = byte;
+        break;
+    case 5:
+        RepetitionThreshold = value;
+        break;
+    case 6:
+        Reserved6 = value;
+        break;
+    case 7:
+        SentenceNoticePending = byte;
+        break;
+    case 8:
+        DialogueNoticePending = byte;
+        break;
+    case 9:
+        WordNoticePending = byte;
+        break;
+    case 10:
+        UsePunctuation = byte;
+        break;
+    case 11:
+        MatchCase = byte;
+        break;
+    default:
+        break;
     }
 }
 
@@ -92,7 +145,8 @@ static bool ReadIntegerText(const QDomElement &element, const QString &attribute
     return ok;
 }
 
-SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerSettings &settings, const QDate &today)
+SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerSettings &settings,
+                                    const QDate &today)
 {
     SettingsLoadResult result;
     const QString path = SettingsPath(usersFolder, id);
@@ -105,10 +159,13 @@ SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerS
              e = e.nextSiblingElement(QStringLiteral("value"))) {
             int key = 0;
             int value = 0;
-            // A hand-edited value that is not a number keeps the setting as it was.
-            if (ReadIntegerText(e, QStringLiteral("id"), key) && key >= 1 && key <= 11 &&
-                ReadIntegerText(e, QString(), value))
-                settings.SetValue(key, value);
+            if (!ReadIntegerText(e, QStringLiteral("id"), key) || key < 1 || key > 11)
+                continue;
+            // A hand-edited value that is not a number reads as the setting's default, never as
+            // what the learner logged in before had.
+            if (!ReadIntegerText(e, QString(), value))
+                value = LearnerSettings::Defaults().Value(key);
+            settings.SetValue(key, value);
         }
         return result;
     }
@@ -122,15 +179,17 @@ SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerS
         if (result.DamagedCopy.isEmpty()) {
             // Never overwrite a file we could not move aside.
             result.State = SettingsFileState::Failed;
-            result.Message = QStringLiteral("Plik ustawień użytkownika %1 jest uszkodzony (%2) i nie można go "
-                                            "przenieść. Używane są ustawienia domyślne, plik pozostaje bez zmian.")
-                                 .arg(QDir::toNativeSeparators(path), why);
+            result.Message =
+                QStringLiteral("Plik ustawień użytkownika %1 jest uszkodzony (%2) i nie można go "
+                               "przenieść. Używane są ustawienia domyślne, plik pozostaje bez zmian.")
+                    .arg(QDir::toNativeSeparators(path), why);
             Utils::ShowSystemError(result.Message);
             settings = LearnerSettings::Defaults();
             return result;
         }
-        result.Message = QStringLiteral("Plik ustawień użytkownika %1 był uszkodzony (%2). Zachowano go jako %3. ")
-                             .arg(QDir::toNativeSeparators(path), why, QDir::toNativeSeparators(result.DamagedCopy));
+        result.Message =
+            QStringLiteral("Plik ustawień użytkownika %1 był uszkodzony (%2). Zachowano go jako %3. ")
+                .arg(QDir::toNativeSeparators(path), why, QDir::toNativeSeparators(result.DamagedCopy));
     }
 
     QString writeError;
@@ -160,7 +219,8 @@ bool SaveSettingsFile(const QString &usersFolder, int id, const LearnerSettings 
     if (state != Files::XmlState::Read) {
         if (error)
             *error = state == Files::XmlState::Missing
-                         ? QStringLiteral("Brak pliku ustawień użytkownika %1.").arg(QDir::toNativeSeparators(path))
+                         ? QStringLiteral("Brak pliku ustawień użytkownika %1.")
+                               .arg(QDir::toNativeSeparators(path))
                          : QStringLiteral("Nie można odczytać pliku ustawień użytkownika %1 (%2).")
                                .arg(QDir::toNativeSeparators(path), why);
         return false;

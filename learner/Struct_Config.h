@@ -26,7 +26,8 @@ struct LearnerSettings
     static LearnerSettings Defaults();
     // The value of setting id (1..11) as written to the file; 0 for an unknown id.
     int Value(int id) const;
-    // Stores a value read from the file; unknown ids are ignored.
+    // Stores a value read from the file, held to the setting's range (languages 0 to 255,
+    // switches 0 or 1, threshold 31 to 100); unknown ids are ignored.
     void SetValue(int id, int value);
 
     bool operator==(const LearnerSettings &) const = default;
@@ -44,10 +45,10 @@ QByteArray DefaultSettingsFileContent();
 bool CreateDefaultSettingsFile(const QString &usersFolder, int id, QString *error = nullptr);
 
 enum class SettingsFileState {
-    Read,     // the file was read into the settings
-    Missing,  // no file: a default one was created
-    Damaged,  // not readable: kept beside under a new name, a default one was created
-    Failed    // a default file could not be written
+    Read,    // the file was read into the settings
+    Missing, // no file: a default one was created
+    Damaged, // not readable: kept beside under a new name, a default one was created
+    Failed   // a default file could not be written
 };
 
 struct SettingsLoadResult
@@ -65,7 +66,8 @@ struct SettingsLoadResult
 // values of the one logged in before. Reports through Utils::ShowSystemError.
 // The caller compares InterfaceLanguage before and after to switch the language.
 // A damaged file is kept aside under a name dated today.
-SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerSettings &settings, const QDate &today);
+SettingsLoadResult LoadSettingsFile(const QString &usersFolder, int id, LearnerSettings &settings,
+                                    const QDate &today);
 
 // Writes the fields into the existing elements of the file (id 6 always 3, other ids
 // untouched, nothing added), atomically. False with error when the file cannot be read

@@ -51,12 +51,14 @@ QString damagedMessage(const QString &path, const QString &why, const QString &c
     QString text = QStringLiteral("Plik ze statystykami %1 był uszkodzony (%2). Zachowano go jako %3. ")
                        .arg(QDir::toNativeSeparators(path), why, QDir::toNativeSeparators(copy));
     if (recovered > 0)
-        text += QStringLiteral("Odzyskano z niego %1 sprzed uszkodzenia i zapisano je w nowym pliku ze statystykami.")
+        text += QStringLiteral(
+                    "Odzyskano z niego %1 sprzed uszkodzenia i zapisano je w nowym pliku ze statystykami.")
                     .arg(Files::PolishCount(recovered, QStringLiteral("wynik"), QStringLiteral("wyniki"),
                                             QStringLiteral("wyników")));
     else
-        text += QStringLiteral("Nie udało się odzyskać z niego żadnych wyników; utworzono nowy, pusty plik ze "
-                               "statystykami.");
+        text +=
+            QStringLiteral("Nie udało się odzyskać z niego żadnych wyników; utworzono nowy, pusty plik ze "
+                           "statystykami.");
     return text;
 }
 
@@ -133,7 +135,8 @@ void WriteNode(StatisticsFile &file, const TElement &node)
 {
     const QString values[StatisticsRecord::ChildCount] = {
         node.LastDate, QString::number(node.Progress), node.Time,
-        node.RepeatDate + QLatin1Char('=') + QString::number(node.RepeatFactor), QString::number(node.RepeatProgress)};
+        node.RepeatDate + QLatin1Char('=') + QString::number(node.RepeatFactor),
+        QString::number(node.RepeatProgress)};
     file.Write(node.FileName, node.Kind, values);
 }
 
@@ -210,7 +213,8 @@ QString StatisticsPath(const QString &usersFolder, int id)
 
 bool CreateEmptyStatisticsFile(const QString &usersFolder, int id, QString *error)
 {
-    return Files::WriteAtomically(StatisticsPath(usersFolder, id), Files::Utf16Lines({EmptyStatistics}), error);
+    return Files::WriteAtomically(StatisticsPath(usersFolder, id), Files::Utf16Lines({EmptyStatistics}),
+                                  error);
 }
 
 QString LastDateText(const QDate &date)
@@ -381,7 +385,8 @@ bool RecordExerciseResult(TElement &node, ResultPanelState &panel, const Learner
     return saved;
 }
 
-bool SaveNodeStatistics(TElement &node, const QDate &today, const QString &usersFolder, int id, QString *error)
+bool SaveNodeStatistics(TElement &node, const QDate &today, const QString &usersFolder, int id,
+                        QString *error)
 {
     StampNode(node, today);
     return WriteNodes({&node}, today, usersFolder, id, error);
@@ -426,7 +431,8 @@ void FindDueRepetitions(const TDrzewo &catalogue, TDrzewo &repetitions, QList<TE
 
     const std::function<void(const TElement *)> walk = [&](const TElement *node) {
         for (const TElement *child : node->Children) {
-            const QDate due = child->RepeatDate == QLatin1String("0") ? QDate() : ParseRepeatDate(child->RepeatDate);
+            const QDate due =
+                child->RepeatDate == QLatin1String("0") ? QDate() : ParseRepeatDate(child->RepeatDate);
             if (due.isValid() && today >= due) {
                 TElement *copy = Course::AddNode(repetitions, copyParentFor(child));
                 Course::CopyNodeData(*child, *copy);

@@ -53,9 +53,9 @@ enum class StatisticsFileState {
 struct StatisticsLoadResult
 {
     StatisticsFileState State = StatisticsFileState::Read;
-    QString Message;     // what the learner was told (empty when read)
-    QString DamagedCopy; // where an unreadable file was kept
-    int SkippedRecords = 0; // records with a missing or non-numeric value
+    QString Message;          // what the learner was told (empty when read)
+    QString DamagedCopy;      // where an unreadable file was kept
+    int SkippedRecords = 0;   // records with a missing or non-numeric value
     int RecoveredRecords = 0; // of a damaged file, the records carried into the new one
 };
 

@@ -15,7 +15,8 @@
 
 QString TUser::FigurePicture() const
 {
-    return QStringLiteral("C") + (Gender.startsWith(QLatin1Char('K')) ? QStringLiteral("K") : QStringLiteral("M")) +
+    return QStringLiteral("C") +
+           (Gender.startsWith(QLatin1Char('K')) ? QStringLiteral("K") : QStringLiteral("M")) +
            QString::number(Figure);
 }
 
@@ -142,7 +143,8 @@ bool ProfileList::Load(const QString &path, const QDate &today, QString *message
     }
     if (!file.open(QIODevice::ReadOnly)) {
         if (message)
-            *message = QStringLiteral("Nie można odczytać listy profili %1.").arg(QDir::toNativeSeparators(path));
+            *message =
+                QStringLiteral("Nie można odczytać listy profili %1.").arg(QDir::toNativeSeparators(path));
         return false;
     }
     const QByteArray data = file.readAll();
@@ -171,14 +173,15 @@ bool ProfileList::Load(const QString &path, const QDate &today, QString *message
 
     // Damaged: the file is kept as it was, the profiles read from it go to a new one.
     const QString copy = Files::KeepDamagedFile(path, today);
-    const QString kept = Files::PolishCount(int(lines.size()), QStringLiteral("profil"), QStringLiteral("profile"),
-                                            QStringLiteral("profili"));
+    const QString kept = Files::PolishCount(int(lines.size()), QStringLiteral("profil"),
+                                            QStringLiteral("profile"), QStringLiteral("profili"));
     const QString skipped = Files::PolishCount(dropped, QStringLiteral("wiersz"), QStringLiteral("wiersze"),
                                                QStringLiteral("wierszy"));
     QString text;
     if (copy.isEmpty()) {
-        text = QStringLiteral("Lista profili %1 jest uszkodzona i nie można jej przenieść. Odczytano %2, pominięto "
-                              "%3, których nie da się odczytać.")
+        text = QStringLiteral(
+                   "Lista profili %1 jest uszkodzona i nie można jej przenieść. Odczytano %2, pominięto "
+                   "%3, których nie da się odczytać.")
                    .arg(QDir::toNativeSeparators(path), kept, skipped);
     } else {
         text = QStringLiteral("Lista profili %1 była uszkodzona. Zachowano ją jako %2. Odczytano z niej %3, "
@@ -310,7 +313,8 @@ bool CreateLearnerData(const QString &usersFolder, int id, QString *error)
                              .arg(QDir::toNativeSeparators(path));
             return false;
         }
-    if (CreateEmptyStatisticsFile(usersFolder, id, error) && CreateDefaultSettingsFile(usersFolder, id, error) &&
+    if (CreateEmptyStatisticsFile(usersFolder, id, error) &&
+        CreateDefaultSettingsFile(usersFolder, id, error) &&
         PrepareEmptyFolder(MediaFolderPath(usersFolder, id, QStringLiteral("Media_arch")), error) &&
         PrepareEmptyFolder(MediaFolderPath(usersFolder, id, QStringLiteral("Media_temp")), error))
         return true;
@@ -331,7 +335,8 @@ bool AddProfile(ProfileList &list, const QString &usersFolder, TUser &user, QStr
     return false;
 }
 
-bool RemoveProfile(ProfileList &list, int index, const QString &usersFolder, QStringList *leftOver, QString *error)
+bool RemoveProfile(ProfileList &list, int index, const QString &usersFolder, QStringList *leftOver,
+                   QString *error)
 {
     if (index < 0 || index >= list.Lines.size())
         return false;

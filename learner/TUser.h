@@ -11,8 +11,8 @@
 struct TUser
 {
     qint32 Id = 0;
-    QString Name;   // at most 15 characters, trimmed
-    QString Gender; // "K" or "M"
+    QString Name;      // at most 15 characters, trimmed
+    QString Gender;    // "K" or "M"
     quint8 Figure = 0; // in memory 11..16 / 21..26; in the file one less
     quint8 HasPassword = 0;
     QString Password; // letters A-Z, a-z and digits only
@@ -45,10 +45,10 @@ int FigureColour(int inMemoryFigure); // figure - set - 1, kept within 0..5
 
 enum class NameProblem {
     None,
-    Empty,       // text 58
-    Duplicate,   // text 60
-    HasEquals,   // "=" cannot be stored in the line format
-    Unstorable   // a character the code page lacks, or a scrambled line that would break
+    Empty,     // text 58
+    Duplicate, // text 60
+    HasEquals, // "=" cannot be stored in the line format
+    Unstorable // a character the code page lacks, or a scrambled line that would break
 };
 // Password rules of the profile dialog.
 enum class PasswordProblem {
@@ -94,7 +94,8 @@ bool LineIsStorable(const QString &plainLine);
 
 // Users/usr.txt, Users/<id>_stat.xml etc. below the given Users folder.
 QString ProfileListPath(const QString &usersFolder);
-QString MediaFolderPath(const QString &usersFolder, int id, const QString &which); // "Media_temp"/"Media_arch"
+QString MediaFolderPath(const QString &usersFolder, int id,
+                        const QString &which); // "Media_temp"/"Media_arch"
 
 // Creates the statistics and settings files and both recording folders of a new
 // profile. Folders left over from a removed profile with the same Id are emptied and

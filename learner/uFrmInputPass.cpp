@@ -54,9 +54,14 @@ TfrmInputPass::TfrmInputPass(QWidget *parent) : QDialog(parent, Qt::FramelessWin
     ePass->setStyleSheet(u"QLineEdit { lineedit-password-character: 42; }"_s);
 
     btnOk = Learner::Ui::MakeButton(this, u"btnOk"_s, roz32, QRect(103, 131, 100, 32), u"OK"_s);
-    btnAnuluj = Learner::Ui::MakeButton(this, u"btnAnuluj"_s, roz32, QRect(209, 131, 100, 32),
-                                        Text(32, u"Anuluj"_s));
+    btnAnuluj =
+        Learner::Ui::MakeButton(this, u"btnAnuluj"_s, roz32, QRect(209, 131, 100, 32), Text(32, u"Anuluj"_s));
     btnClose = Learner::Ui::MakeSmallButton(this, u"btnClose"_s, {283, 2}, u"IMG_Close"_s);
+    // Tab walks the field and the two buttons, each showing when it has the focus.
+    for (TVelResButton *button : {btnOk, btnAnuluj})
+        button->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(ePass, btnOk);
+    setTabOrder(btnOk, btnAnuluj);
     connect(btnOk, &QAbstractButton::clicked, this, &QDialog::accept);
     connect(btnAnuluj, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(btnClose, &QAbstractButton::clicked, this, &QDialog::reject);
@@ -70,10 +75,17 @@ void TfrmInputPass::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: btnOk->Press(); return;
-    case Qt::Key_Escape: btnAnuluj->Press(); return;
-    case Qt::Key_F1: OpenHelp(u"h_index.html"_s, true, this); return;
-    default: QDialog::keyPressEvent(event);
+    case Qt::Key_Enter:
+        btnOk->Press();
+        return;
+    case Qt::Key_Escape:
+        btnAnuluj->Press();
+        return;
+    case Qt::Key_F1:
+        OpenHelp(u"h_index.html"_s, true, this);
+        return;
+    default:
+        QDialog::keyPressEvent(event);
     }
 }
 

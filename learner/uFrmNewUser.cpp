@@ -38,7 +38,8 @@ QImage Arrow(bool right)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(SkinColors::Blue);
-    const QPolygonF shape = right ? QPolygonF{{3, 2}, {14, 12}, {3, 22}} : QPolygonF{{13, 2}, {2, 12}, {13, 22}};
+    const QPolygonF shape =
+        right ? QPolygonF{{3, 2}, {14, 12}, {3, 22}} : QPolygonF{{13, 2}, {2, 12}, {13, 22}};
     p.drawPolygon(shape);
     return arrow;
 }
@@ -62,9 +63,10 @@ QLineEdit *MakePasswordField(QWidget *parent, const QString &name, const QRect &
     field->setGeometry(place);
     field->setMaxLength(Learner::MaxPasswordLength);
     field->setEchoMode(QLineEdit::Password);
+    // The same mask as the password prompt's, whatever the style would choose.
+    field->setStyleSheet(u"QLineEdit { lineedit-password-character: 42; }"_s);
     // Pasting is held to the same characters as typing.
-    field->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(u"[A-Za-z0-9]{0,15}"_s), field));
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[A-Za-z0-9]{0,15}"_s), field));
     return field;
 }
 
@@ -94,9 +96,11 @@ TfrmNewUser::TfrmNewUser(QWidget *parent) : QDialog(parent, Qt::FramelessWindowH
     lblPlec = MakeLabel(this, u"lblPlec"_s, QRect(17, 103, 54, 18), Text(67, u"Płeć:"_s));
     chPlec_K = Learner::Ui::MakeCheckBox(this, u"chPlec_K"_s, {72, 101}, Text(68, u"Kobieta"_s), true);
     chPlec_M = Learner::Ui::MakeCheckBox(this, u"chPlec_M"_s, {165, 101}, Text(69, u" Mężczyzna"_s), true);
-    chPass = Learner::Ui::MakeCheckBox(this, u"chPass"_s, {17, 128}, Text(70, u"Hasło do logowania:"_s), false);
+    chPass =
+        Learner::Ui::MakeCheckBox(this, u"chPass"_s, {17, 128}, Text(70, u"Hasło do logowania:"_s), false);
     eHaslo = MakePasswordField(this, u"eHaslo"_s, QRect(225, 127, 150, 21));
-    lblPowtorzPass = MakeLabel(this, u"lblPowtorzPass"_s, QRect(43, 156, 180, 18), Text(71, u"Powtórz hasło:"_s));
+    lblPowtorzPass =
+        MakeLabel(this, u"lblPowtorzPass"_s, QRect(43, 156, 180, 18), Text(71, u"Powtórz hasło:"_s));
     eHaslo2 = MakePasswordField(this, u"eHaslo2"_s, QRect(225, 154, 150, 21));
     lblAby = MakeLabel(this, u"lblAby"_s, QRect(17, 190, 360, 70),
                        Text(72, u"Zaznacz tę opcję, jeżeli chcesz chronić swój profil. Aby rozpocząć pracę z "
@@ -156,8 +160,10 @@ TfrmNewUser::TfrmNewUser(QWidget *parent) : QDialog(parent, Qt::FramelessWindowH
     kolor->setTickPosition(QSlider::NoTicks);
     connect(kolor, &QSlider::valueChanged, this, [this] { UpdateFigure(); });
 
-    btnOK = Learner::Ui::MakeButton(this, u"btnOK"_s, roz32, QRect(349, 294, 100, 32), Text(31, u"Utwórz profil"_s));
-    btnCancel = Learner::Ui::MakeButton(this, u"btnCancel"_s, roz32, QRect(455, 294, 100, 32), Text(32, u"Anuluj"_s));
+    btnOK = Learner::Ui::MakeButton(this, u"btnOK"_s, roz32, QRect(349, 294, 100, 32),
+                                    Text(31, u"Utwórz profil"_s));
+    btnCancel =
+        Learner::Ui::MakeButton(this, u"btnCancel"_s, roz32, QRect(455, 294, 100, 32), Text(32, u"Anuluj"_s));
     btnClose = Learner::Ui::MakeSmallButton(this, u"btnClose"_s, {532, 2}, u"IMG_Close"_s);
     connect(btnOK, &QAbstractButton::clicked, this, [this] {
         if (Validate())
@@ -165,6 +171,16 @@ TfrmNewUser::TfrmNewUser(QWidget *parent) : QDialog(parent, Qt::FramelessWindowH
     });
     connect(btnCancel, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(btnClose, &QAbstractButton::clicked, this, &QDialog::reject);
+
+    // Tab walks every field in reading order; buttons and boxes show when they have the focus.
+    const QList<QWidget *> order{eLogin,  chPlec_K, chPlec_M, chPass, eHaslo,   eHaslo2,
+                                 btnLeft, btnRight, kolor,    btnOK,  btnCancel};
+    for (QWidget *field : order) {
+        if (!qobject_cast<QLineEdit *>(field))
+            field->setFocusPolicy(Qt::TabFocus);
+    }
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order.at(i), order.at(i + 1));
 
     connect(chPlec_K, &QAbstractButton::clicked, this, [this] { SetGender(true); });
     connect(chPlec_M, &QAbstractButton::clicked, this, [this] { SetGender(false); });
@@ -248,15 +264,18 @@ bool TfrmNewUser::Validate()
     };
     const int ownId = m_edit ? m_user.Id : 0;
     switch (m_list ? m_list->CheckName(eLogin->text(), ownId) : Learner::NameProblem::None) {
-    case Learner::NameProblem::Empty: return tell(Utils::GetInterfaceText(58), eLogin, false);
-    case Learner::NameProblem::Duplicate: return tell(Utils::GetInterfaceText(60), eLogin, true);
+    case Learner::NameProblem::Empty:
+        return tell(Utils::GetInterfaceText(58), eLogin, false);
+    case Learner::NameProblem::Duplicate:
+        return tell(Utils::GetInterfaceText(60), eLogin, true);
     case Learner::NameProblem::HasEquals:
         return tell(Text(118, u"Nazwa profilu nie może zawierać znaku \"=\"."_s), eLogin, true);
     case Learner::NameProblem::Unstorable:
         return tell(Text(119, u"Nazwa profilu zawiera znak, którego program nie potrafi zapisać. "
                               u"Użyj innych liter."_s),
                     eLogin, true);
-    case Learner::NameProblem::None: break;
+    case Learner::NameProblem::None:
+        break;
     }
     // The whole line must survive the scrambling of the profile list.
     TUser line = Result();
@@ -268,11 +287,13 @@ bool TfrmNewUser::Validate()
     if (!chPass->Checked())
         return true;
     switch (Learner::CheckPassword(eHaslo->text(), eHaslo2->text())) {
-    case Learner::PasswordProblem::TooShort: return tell(Utils::GetInterfaceText(61), eHaslo, false);
+    case Learner::PasswordProblem::TooShort:
+        return tell(Utils::GetInterfaceText(61), eHaslo, false);
     case Learner::PasswordProblem::Mismatch:
         eHaslo2->clear();
         return tell(Utils::GetInterfaceText(62), eHaslo2, false);
-    case Learner::PasswordProblem::None: break;
+    case Learner::PasswordProblem::None:
+        break;
     }
     return true;
 }
@@ -291,11 +312,17 @@ TUser TfrmNewUser::Result() const
 void TfrmNewUser::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Escape: reject(); return;
-    case Qt::Key_F1: OpenHelp(u"h_log.html"_s, false, this); return;
+    case Qt::Key_Escape:
+        reject();
+        return;
+    case Qt::Key_F1:
+        OpenHelp(u"h_log.html"_s, false, this);
+        return;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return; // only the three fields press OK
-    default: QDialog::keyPressEvent(event);
+    case Qt::Key_Enter:
+        return; // only the three fields press OK
+    default:
+        QDialog::keyPressEvent(event);
     }
 }
 

@@ -16,8 +16,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSpinBox>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 
 using namespace Qt::StringLiterals;
 using Learner::Ui::Text;
@@ -41,7 +41,8 @@ QString AsciiLower(const QString &text)
 }
 
 // One language row: silver when focused, the flag, the name.
-void DrawLanguageItem(QPainter &painter, const QRect &rect, const QString &item, bool focused, bool interfaceList)
+void DrawLanguageItem(QPainter &painter, const QRect &rect, const QString &item, bool focused,
+                      bool interfaceList)
 {
     painter.fillRect(rect, focused ? SkinColors::Silver : QColor(Qt::white));
     const int id = ItemId(item);
@@ -59,7 +60,10 @@ void DrawLanguageItem(QPainter &painter, const QRect &rect, const QString &item,
 class LanguageDelegate : public QStyledItemDelegate
 {
 public:
-    LanguageDelegate(QObject *parent, bool interfaceList) : QStyledItemDelegate(parent), interfaceList(interfaceList) {}
+    LanguageDelegate(QObject *parent, bool interfaceList)
+        : QStyledItemDelegate(parent), interfaceList(interfaceList)
+    {
+    }
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         const bool focused = option.state & (QStyle::State_Selected | QStyle::State_MouseOver);
@@ -92,9 +96,11 @@ protected:
         option.currentText.clear();
         option.currentIcon = QIcon();
         painter.drawComplexControl(QStyle::CC_ComboBox, option);
-        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+        const QRect field =
+            style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
         if (currentIndex() >= 0) {
-            const QRect item(field.left(), field.top() + (field.height() - ItemHeight) / 2, field.width(), ItemHeight);
+            const QRect item(field.left(), field.top() + (field.height() - ItemHeight) / 2, field.width(),
+                             ItemHeight);
             DrawLanguageItem(painter, item.adjusted(-field.left() + 1, 0, 0, 0), currentText(), hasFocus(),
                              interfaceList);
         }
@@ -155,7 +161,8 @@ QImage MakeFlag(int id)
         p.fillRect(0, 0, 24, 15, QColor(170, 21, 27));
         p.fillRect(0, 4, 24, 7, QColor(241, 191, 0));
         break;
-    default: return {};
+    default:
+        return {};
     }
     p.setPen(QColor(157, 157, 157));
     p.drawRect(0, 0, 23, 14);
@@ -194,8 +201,8 @@ TfrmUstawienia::TfrmUstawienia(QWidget *parent) : QDialog(parent, Qt::FramelessW
                                              u"Archiwizuj nagrania użytkownika   "_s, false);
     chCzyPowtorki = Learner::Ui::MakeCheckBox(this, u"chCzyPowtorki"_s, {17, 180},
                                               u"Wyznaczaj powtórki ćwiczeń  "_s, false);
-    lblProgPowtorek = MakeLabel(this, u"lblProgPowtorek"_s, QRect(17, 206, 220, 18),
-                                u"Wyznaczaj gdy wynik większy od:"_s);
+    lblProgPowtorek =
+        MakeLabel(this, u"lblProgPowtorek"_s, QRect(17, 206, 220, 18), u"Wyznaczaj gdy wynik większy od:"_s);
     eProgPowtorek = new QSpinBox(this);
     eProgPowtorek->setObjectName(u"eProgPowtorek"_s);
     eProgPowtorek->setGeometry(17, 230, 53, 22);
@@ -303,9 +310,19 @@ QString TfrmUstawienia::ItemName(const QString &item, bool interfaceList)
 void TfrmUstawienia::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Escape: reject(); return;
-    case Qt::Key_F1: OpenHelp(u"h_pres.html"_s, true, this); return;
-    default: QDialog::keyPressEvent(event);
+    case Qt::Key_Escape:
+        reject();
+        return;
+    // Enter saves, from any control that does not use the key itself (an open list does).
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        btnZapisz->Press();
+        return;
+    case Qt::Key_F1:
+        OpenHelp(u"h_pres.html"_s, true, this);
+        return;
+    default:
+        QDialog::keyPressEvent(event);
     }
 }
 
@@ -337,8 +354,8 @@ bool ShowFirstUseNotice(int notice, LearnerSettings &settings, const TUser &user
     if (!pending || !*pending)
         return false;
     *pending = 0;
-    ShowSkinnedMessage(Utils::GetInterfaceText(Learner::FirstUseNoticeText(notice)), Utils::GetInterfaceText(59),
-                       smInformation);
+    ShowSkinnedMessage(Utils::GetInterfaceText(Learner::FirstUseNoticeText(notice)),
+                       Utils::GetInterfaceText(59), smInformation);
     QString error;
     if (!Learner::SaveSettingsFile(UsersFolder(), user.Id, settings, &error))
         Learner::Ui::ReportProblem(error);

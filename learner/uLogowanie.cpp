@@ -73,9 +73,11 @@ TfrmLogowanie::TfrmLogowanie(QWidget *parent) : QWidget(parent)
     VelBelka1->SetTekstBelki(u"Jesteś zalogowany jako:"_s);
     VelBelka1->SetPokazZalogowanie(false);
 
-    btnBelkaHelp = Learner::Ui::MakeButton(this, u"btnBelkaHelp"_s, rozBelka, QRect(760, 0, 170, 48), u"Pomoc"_s);
+    btnBelkaHelp =
+        Learner::Ui::MakeButton(this, u"btnBelkaHelp"_s, rozBelka, QRect(760, 0, 170, 48), u"Pomoc"_s);
     btnBelkaHelp->SetGlyph(Learner::Ui::SkinImage(u"IMG_Help"_s));
-    connect(btnBelkaHelp, &QAbstractButton::clicked, this, [this] { OpenHelp(u"h_log.html"_s, false, this); });
+    connect(btnBelkaHelp, &QAbstractButton::clicked, this,
+            [this] { OpenHelp(u"h_log.html"_s, false, this); });
     btnMinimize = Learner::Ui::MakeSmallButton(this, u"btnMinimize"_s, {948, 0}, u"IMG_Min"_s);
     connect(btnMinimize, &QAbstractButton::clicked, this, [] {
         for (QWidget *window : QApplication::topLevelWidgets())
@@ -248,8 +250,8 @@ void TfrmLogowanie::DrawRow(QPainter &painter, int index, const QRect &rect, boo
         p.drawImage(0, 0, Learner::Ui::SkinImage(u"BTN"_s));
     const QString line = m_profiles.Lines.value(index);
     const QString gender = Utils::GetField(3, line, u'=');
-    const QString picture = (gender == u"K"_s ? u"CK"_s : u"CM"_s) +
-                            QString::number(Utils::GetField(6, line, u'=').toInt() + 1);
+    const QString picture =
+        (gender == u"K"_s ? u"CK"_s : u"CM"_s) + QString::number(Utils::GetField(6, line, u'=').toInt() + 1);
     const QImage figure = Learner::Ui::SkinImage(picture);
     p.drawImage(20, 8, figure);
     const int figureWidth = figure.isNull() ? 60 : figure.width();
@@ -308,9 +310,15 @@ bool TfrmLogowanie::eventFilter(QObject *watched, QEvent *event)
             return true;
         const QPoint inRow(pos.x(), pos.y() - (index - Lista->TopIndex()) * RowHeight);
         switch (ActionAt(inRow)) {
-        case RowEdit: EditProfile(index); break;
-        case RowDelete: DeleteProfile(index); break;
-        case RowLogin: LoginProfile(index); break;
+        case RowEdit:
+            EditProfile(index);
+            break;
+        case RowDelete:
+            DeleteProfile(index);
+            break;
+        case RowLogin:
+            LoginProfile(index);
+            break;
         }
         return true;
     }
@@ -358,7 +366,9 @@ void TfrmLogowanie::DeleteProfile(int index)
     const TUser user = m_profiles.User(index);
     if (index < 0 || index >= m_profiles.Lines.size() || !CheckPassword(user))
         return;
-    if (ShowSkinnedMessage(Utils::GetInterfaceText(76), Utils::GetInterfaceText(33), smQuestion) != 1)
+    // "Nie" is the default: Enter alone never deletes a learner.
+    if (ShowSkinnedMessage(Utils::GetInterfaceText(76), Utils::GetInterfaceText(33), smQuestionDefaultNo) !=
+        1)
         return;
     QStringList left;
     QString error;
@@ -380,6 +390,7 @@ void TfrmLogowanie::LoginProfile(int index)
     bool switched = false;
     if (m_session) {
         m_session->User = user;
+        m_session->LoggedIn = true;
         switched = LoadLearnerSettings(user, m_session->Settings, today, m_switchLanguage);
     } else {
         LearnerSettings settings;

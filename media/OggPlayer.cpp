@@ -93,7 +93,8 @@ bool TOggPlayer::Play()
     const vorbis_info *info = ov_info(&m_decoder->File, -1);
     // The stream's numbers are checked where they are read: a rate the sound output cannot
     // hold is no playable file.
-    if (!info || info->channels < 1 || info->rate < Media::MinSampleRate || info->rate > Media::MaxSampleRate) {
+    if (!info || info->channels < 1 || info->rate < Media::MinSampleRate ||
+        info->rate > Media::MaxSampleRate) {
         Release();
         return false;
     }

@@ -5,8 +5,8 @@
 
 #include "media/AudioWaveOut.h"
 #include "media/MediaServices.h"
-#include "media/SoundService.h"
 #include "media/SoundModuleApi.h"
+#include "media/SoundService.h"
 #include "media/WaveFile.h"
 
 #include <QAudioBuffer>
@@ -466,13 +466,21 @@ void AppendAsInt16(const QAudioBuffer &buffer, QByteArray &out)
     auto *target = reinterpret_cast<qint16 *>(out.data() + at);
     for (qsizetype i = 0; i < count; ++i) {
         switch (format.sampleFormat()) {
-        case QAudioFormat::UInt8: target[i] = qint16((int(buffer.constData<quint8>()[i]) - 128) << 8); break;
-        case QAudioFormat::Int16: target[i] = buffer.constData<qint16>()[i]; break;
-        case QAudioFormat::Int32: target[i] = qint16(buffer.constData<qint32>()[i] >> 16); break;
+        case QAudioFormat::UInt8:
+            target[i] = qint16((int(buffer.constData<quint8>()[i]) - 128) << 8);
+            break;
+        case QAudioFormat::Int16:
+            target[i] = buffer.constData<qint16>()[i];
+            break;
+        case QAudioFormat::Int32:
+            target[i] = qint16(buffer.constData<qint32>()[i] >> 16);
+            break;
         case QAudioFormat::Float:
             target[i] = qint16(std::clamp(buffer.constData<float>()[i], -1.0f, 1.0f) * 32767.0f);
             break;
-        default: target[i] = 0; break;
+        default:
+            target[i] = 0;
+            break;
         }
     }
 }

@@ -51,7 +51,8 @@ const SoundModule &Module()
             problems << library.errorString();
             continue;
         }
-        const auto version = reinterpret_cast<SoundModuleVersionFn>(library.resolve("AudivoxSoundModuleVersion"));
+        const auto version =
+            reinterpret_cast<SoundModuleVersionFn>(library.resolve("AudivoxSoundModuleVersion"));
         if (!version || version() != SoundModuleVersion) {
             problems << QStringLiteral("%1: another version").arg(library.fileName());
             library.unload();
@@ -60,19 +61,22 @@ const SoundModule &Module()
         module.HasOutput = reinterpret_cast<HasDeviceFn>(library.resolve("AudivoxHasSoundOutput"));
         module.HasInput = reinterpret_cast<HasDeviceFn>(library.resolve("AudivoxHasMicrophone"));
         module.WaveDevice = reinterpret_cast<CreateWaveDeviceFn>(library.resolve("AudivoxCreateWaveDevice"));
-        module.MediaPlayer = reinterpret_cast<CreateMediaPlayerFn>(library.resolve("AudivoxCreateMediaPlayer"));
+        module.MediaPlayer =
+            reinterpret_cast<CreateMediaPlayerFn>(library.resolve("AudivoxCreateMediaPlayer"));
         module.Recorder = reinterpret_cast<CreateRecorderFn>(library.resolve("AudivoxCreateRecorder"));
-        module.SoundService = reinterpret_cast<CreateSoundServiceFn>(library.resolve("AudivoxCreateSoundService"));
+        module.SoundService =
+            reinterpret_cast<CreateSoundServiceFn>(library.resolve("AudivoxCreateSoundService"));
         module.Decode = reinterpret_cast<DecodeSoundFn>(library.resolve("AudivoxDecodeSound"));
-        module.Loaded = module.HasOutput && module.HasInput && module.WaveDevice && module.MediaPlayer
-                        && module.Recorder && module.SoundService;
+        module.Loaded = module.HasOutput && module.HasInput && module.WaveDevice && module.MediaPlayer &&
+                        module.Recorder && module.SoundService;
         if (module.Loaded)
             return module; // stays loaded for the program's life
         problems << QStringLiteral("%1: entry points missing").arg(library.fileName());
         module = {};
         library.unload();
     }
-    qWarning().noquote() << "Sound module not loaded, the program stays silent:" << problems.join(QStringLiteral("; "));
+    qWarning().noquote() << "Sound module not loaded, the program stays silent:"
+                         << problems.join(QStringLiteral("; "));
     return module;
 }
 

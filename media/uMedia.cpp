@@ -13,9 +13,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 
 using namespace Media;
+using namespace Qt::StringLiterals;
 using MediaPictures::TButtonState;
 
 TfrmMedia *frmMedia = nullptr;
@@ -83,9 +85,11 @@ TfrmMedia::TfrmMedia(QWidget *parent)
     setWindowTitle(Utils::ProductCaption());
 
     // The backgrounds are drawn when the window first shows them.
-    IMG_Tlo = new Utils::TDeferredPictureLabel(this, {360, 363}, [] { return MediaPictures::Background(true); });
+    IMG_Tlo =
+        new Utils::TDeferredPictureLabel(this, {360, 363}, [] { return MediaPictures::Background(true); });
     IMG_Tlo->setObjectName(QStringLiteral("IMG_Tlo"));
-    IMG_Tlo2 = new Utils::TDeferredPictureLabel(this, {360, 74}, [] { return MediaPictures::Background(false); });
+    IMG_Tlo2 =
+        new Utils::TDeferredPictureLabel(this, {360, 74}, [] { return MediaPictures::Background(false); });
     IMG_Tlo2->setObjectName(QStringLiteral("IMG_Tlo2"));
 
     DisplayArea_MPG = new QWidget(this);
@@ -117,7 +121,8 @@ TfrmMedia::TfrmMedia(QWidget *parent)
         watched->installEventFilter(this);
 
     for (int m = 1; m <= MaxSpeakerMarks; ++m) {
-        QLabel *mark = new Utils::TDeferredPictureLabel(this, {30, 14}, [m] { return MediaPictures::SpeakerMark(m); });
+        QLabel *mark =
+            new Utils::TDeferredPictureLabel(this, {30, 14}, [m] { return MediaPictures::SpeakerMark(m); });
         mark->setObjectName(QStringLiteral("osoba_%1").arg(m));
         mark->setCursor(Qt::PointingHandCursor);
         mark->installEventFilter(this);
@@ -225,14 +230,41 @@ void TfrmMedia::CloseMedia()
     hide();
 }
 
+void TfrmMedia::SetDeviceChecks(std::function<bool()> hasOutput, std::function<bool()> hasMicrophone)
+{
+    m_hasOutput = std::move(hasOutput);
+    m_hasMicrophone = std::move(hasMicrophone);
+}
+
+void TfrmMedia::TellOnce(bool &told, int text, const QString &fallback)
+{
+    if (told)
+        return;
+    told = true;
+    const QString message = Utils::GetInterfaceText(text);
+    const QString caption = Utils::GetInterfaceText(59);
+    ShowSkinnedMessage(message.isEmpty() ? fallback : message, caption.isEmpty() ? u"Informacja"_s : caption,
+                       smInformation);
+}
+
 void TfrmMedia::StartRecording(const QString &path)
 {
     if (m_recording)
         StopRecording(true);
     m_recordingPath = path;
-    m_recording = true;
+    const auto noMicrophone = [this] {
+        TellOnce(m_toldNoMicrophone, NoMicrophoneText,
+                 u"Nie znaleziono mikrofonu, więc nagrywanie własnego głosu nie jest możliwe. "
+                 u"Pozostałe części programu działają bez zmian."_s);
+    };
+    if (m_hasMicrophone && !m_hasMicrophone()) {
+        noMicrophone();
+        return;
+    }
     // A microphone that cannot start leaves nothing behind; the screen goes on as usual.
-    m_recorder->Start(DiskPath(path), RecordingFormat());
+    m_recording = m_recorder->Start(DiskPath(path), RecordingFormat());
+    if (!m_recording)
+        noMicrophone();
 }
 
 void TfrmMedia::StopRecording(bool save)
@@ -256,6 +288,20 @@ bool TfrmMedia::PlayFile(const QString &path)
     }
     m_kind = MediaKindOf(file);
     m_currentFile = file;
+    if (m_hasOutput && !m_hasOutput()) {
+        TellOnce(m_toldNoOutput, NoSoundDeviceText,
+                 u"Nie znaleziono urządzenia dźwiękowego, więc nagrania nie będą odtwarzane. "
+                 u"Ćwiczenia działają dalej bez dźwięku."_s);
+        if (m_kind != TMediaKind::Video) {
+            // Nothing to hear: the file ends at once, so a queue and its screen go on.
+            m_playing = true;
+            QTimer::singleShot(0, this, [this, file] {
+                if (m_playing && m_currentFile == file)
+                    FileEnded();
+            });
+            return true;
+        }
+    }
     ApplyLayout();
     if (m_kind == TMediaKind::Ogg) {
         m_ogg->FileName = file;
@@ -387,6 +433,8 @@ void TfrmMedia::ApplyLayout()
 {
     const bool video = m_kind == TMediaKind::Video;
     setFixedSize(360, video ? 363 : 74);
+    if (isVisible() && !m_movedByLearner && screen())
+        move(HomePosition(screen()->geometry(), size()));
     IMG_Tlo->setVisible(video);
     IMG_Tlo2->setVisible(!video);
     DisplayArea_MPG->setVisible(video);
@@ -437,6 +485,22 @@ void TfrmMedia::DrawProgress()
     Pasek->setPixmap(QPixmap::fromImage(bitmap));
 }
 
+QPoint TfrmMedia::HomePosition(const QRect &screenArea, const QSize &windowSize)
+{
+    const QRect stage(screenArea.left() + qMax(0, (screenArea.width() - 1024) / 2),
+                      screenArea.top() + qMax(0, (screenArea.height() - 768) / 2), 1024, 768);
+    return {stage.left() + 8, stage.top() + stage.height() - windowSize.height() - 8};
+}
+
+void TfrmMedia::showEvent(QShowEvent *event)
+{
+    if (!m_movedByLearner) {
+        if (const QScreen *shown = screen())
+            move(HomePosition(shown->geometry(), size()));
+    }
+    QWidget::showEvent(event);
+}
+
 void TfrmMedia::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
@@ -450,6 +514,7 @@ void TfrmMedia::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_movingWindow) {
         const QPoint now = event->globalPosition().toPoint();
+        m_movedByLearner = true;
         move(pos() + now - m_moveStart);
         m_moveStart = now;
     }

@@ -49,6 +49,15 @@ public:
     // Starts one file now; false (with the "Brak pliku dźwiękowego: " message) when missing.
     bool PlayFile(const QString &path);
 
+    // How the window learns whether the machine can sound and record; asked at each file and
+    // each recording. Until set, both are taken to be there. Without a sound device the
+    // learner is told once per run, recordings end at once (queues and screens go on) and
+    // films play without sound; without a microphone, once per run, nothing is recorded.
+    void SetDeviceChecks(std::function<bool()> hasOutput, std::function<bool()> hasMicrophone);
+    // Interface texts of the two notices.
+    static constexpr int NoSoundDeviceText = 131;
+    static constexpr int NoMicrophoneText = 132;
+
     // State, for the screens and the tests.
     Media::TMediaKind MediaKind() const { return m_kind; }
     bool IsPlaying() const { return m_playing; }
@@ -63,7 +72,12 @@ public:
     // Runs the 100 ms position timer once (the timer calls it).
     void TimerTick();
 
+    // Where the window opens: the bottom-left corner of the 1024 x 768 stage in the middle of
+    // screenArea, clear of the title bar with the learner's name.
+    static QPoint HomePosition(const QRect &screenArea, const QSize &windowSize);
+
 protected:
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -80,6 +94,7 @@ private:
     void PlayPositionMs(qint64 ms);
     void SetKnobLeft(int left);
     void DrawProgress();
+    void TellOnce(bool &told, int text, const QString &fallback);
 
     // Components, named as the design names them.
     QLabel *IMG_Tlo = nullptr;
@@ -108,12 +123,17 @@ private:
     bool m_recording = false;
     QString m_recordingPath;
     QString m_currentFile;
+    std::function<bool()> m_hasOutput;
+    std::function<bool()> m_hasMicrophone;
+    bool m_toldNoOutput = false;
+    bool m_toldNoMicrophone = false;
     QPointer<QObject> m_finishedContext;
     bool m_hasFinishedContext = false;
     std::function<void()> m_onMediaFinished;
 
     // Dragging of the window and of the knob.
     bool m_movingWindow = false;
+    bool m_movedByLearner = false; // the learner's place is kept from then on
     QPoint m_moveStart;
     bool m_draggingKnob = false;
     int m_knobGrab = 0;

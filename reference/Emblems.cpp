@@ -94,7 +94,9 @@ QImage CloseGlyph(int state)
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor fill = state == 2 ? QColor(150, 20, 20) : state == 1 ? QColor(226, 60, 50) : QColor(190, 196, 204);
+    const QColor fill = state == 2   ? QColor(150, 20, 20)
+                        : state == 1 ? QColor(226, 60, 50)
+                                     : QColor(190, 196, 204);
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawRoundedRect(QRectF(1, 1, 32, 16), 4, 4);

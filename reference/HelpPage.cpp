@@ -69,11 +69,11 @@ QString ReadHelpPage(const QString &path, bool *found)
     const QString name = QFileInfo(path).fileName().toHtmlEscaped();
     return u"<html><body style=\"font-family: Tahoma; font-size: 11pt;\">"
            u"<h2 style=\"color: #3a6fa8;\">Nie znaleziono strony pomocy</h2>"
-           u"<p>Strona <b>"_s
-           + name
-           + u"</b> nie jest dostępna w tej instalacji programu.</p>"
-             u"<p>Wróć do <a href=\"h_index.html\">spisu treści pomocy</a>, aby wybrać inny temat.</p>"
-             u"</body></html>"_s;
+           u"<p>Strona <b>"_s +
+           name +
+           u"</b> nie jest dostępna w tej instalacji programu.</p>"
+           u"<p>Wróć do <a href=\"h_index.html\">spisu treści pomocy</a>, aby wybrać inny temat.</p>"
+           u"</body></html>"_s;
 }
 
 } // namespace Reference

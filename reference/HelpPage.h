@@ -14,8 +14,8 @@ QString DecodeHtmlPage(const QByteArray &html);
 // Removes each "<!--shot-->…<!--/shot-->" block whose picture (relative to folder) does not
 // exist, so that a page reads well before its screenshots are rendered.
 QString DropMissingPictures(const QString &html, const QString &folder);
-// Reads the page at path (pictures dropped as above); a missing or unreadable page gives a short page saying so, with a
-// link to the contents ("h_index.html").
+// Reads the page at path (pictures dropped as above); a missing or unreadable page gives a short page saying
+// so, with a link to the contents ("h_index.html").
 QString ReadHelpPage(const QString &path, bool *found = nullptr);
 
 } // namespace Reference

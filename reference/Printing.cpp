@@ -10,9 +10,12 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QUrl>
 
 #include <memory>
 
@@ -30,7 +33,7 @@ void PrintOn(QPrinter &printer, const QTextDocument &document, int fromPage, int
 {
     printer.setFullPage(false);
     printer.setPageMargins(QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter);
-    std::unique_ptr<QTextDocument> copy(document.clone());
+    std::unique_ptr<QTextDocument> copy = PrintCopy(document);
     copy->documentLayout()->setPaintDevice(&printer);
     copy->setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
     QTextFrameFormat root = copy->rootFrame()->frameFormat();
@@ -54,10 +57,42 @@ QString SafeFileName(const QString &title)
 
 } // namespace
 
-SystemPrintService::SystemPrintService(QString pdfFolder) : PdfFolder(std::move(pdfFolder)) {}
+std::unique_ptr<QTextDocument> PrintCopy(const QTextDocument &document)
+{
+    std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->setBaseUrl(document.baseUrl());
+    // A copy has neither the viewer that found the pictures nor their cache: each picture is
+    // taken from the shown document, or read from its file beside the page, as the viewer does.
+    QSet<QString> done;
+    for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QString name = format.toImageFormat().name();
+            if (name.isEmpty() || done.contains(name))
+                continue;
+            done.insert(name);
+            const QUrl url(name);
+            QVariant picture = document.resource(QTextDocument::ImageResource, url);
+            if (!picture.isValid() || (picture.canConvert<QImage>() && picture.value<QImage>().isNull())) {
+                const QUrl resolved = document.baseUrl().resolved(url);
+                const QImage file(resolved.isLocalFile() ? resolved.toLocalFile() : resolved.toString());
+                picture = file.isNull() ? QVariant() : QVariant(file);
+            }
+            if (picture.isValid())
+                copy->addResource(QTextDocument::ImageResource, url, picture);
+        }
+    }
+    return copy;
+}
 
-PrintOutcome SystemPrintService::PrintToPdf(QTextDocument &document, const QString &file, int fromPage, int toPage,
-                                            double marginMm)
+SystemPrintService::SystemPrintService(QString pdfFolder) : PdfFolder(std::move(pdfFolder))
+{
+}
+
+PrintOutcome SystemPrintService::PrintToPdf(QTextDocument &document, const QString &file, int fromPage,
+                                            int toPage, double marginMm)
 {
     PrintOutcome outcome;
     QDir().mkpath(QFileInfo(file).absolutePath());
@@ -78,8 +113,8 @@ PrintOutcome SystemPrintService::PrintToPdf(QTextDocument &document, const QStri
     return outcome;
 }
 
-PrintOutcome SystemPrintService::Print(QTextDocument &document, const QString &title, int fromPage, int toPage,
-                                       double marginMm)
+PrintOutcome SystemPrintService::Print(QTextDocument &document, const QString &title, int fromPage,
+                                       int toPage, double marginMm)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (!info.isNull()) {
@@ -98,7 +133,8 @@ PrintOutcome SystemPrintService::Print(QTextDocument &document, const QString &t
     const QString stamp = QDateTime::currentDateTime().toString(u"yyyy-MM-dd HH-mm-ss"_s);
     QString file = QDir(folder).filePath(SafeFileName(title) + u' ' + stamp + u".pdf"_s);
     for (int n = 2; QFileInfo::exists(file); ++n)
-        file = QDir(folder).filePath(SafeFileName(title) + u' ' + stamp + u" (" + QString::number(n) + u").pdf");
+        file =
+            QDir(folder).filePath(SafeFileName(title) + u' ' + stamp + u" (" + QString::number(n) + u").pdf");
     return PrintToPdf(document, file, fromPage, toPage, marginMm);
 }
 
@@ -117,10 +153,12 @@ void ReportPrintOutcome(const PrintOutcome &outcome)
 {
     if (outcome.Printed && outcome.PdfFile.isEmpty())
         return;
-    const QString caption = Utils::ProductCaption();
+    // A notice, captioned as the program's other notices are.
+    const QString information = Utils::GetInterfaceText(59);
+    const QString caption = information.isEmpty() ? u"Informacja"_s : information;
     if (outcome.Printed)
-        ShowSkinnedMessage(u"Nie znaleziono drukarki, więc strona została zapisana jako dokument PDF:\n"_s
-                               + QDir::toNativeSeparators(outcome.PdfFile),
+        ShowSkinnedMessage(u"Nie znaleziono drukarki, więc strona została zapisana jako dokument PDF:\n"_s +
+                               QDir::toNativeSeparators(outcome.PdfFile),
                            caption, smInformation);
     else
         ShowSkinnedMessage(u"Nie udało się wydrukować strony. "_s + outcome.Error, caption, smInformation);

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <memory>
+
 class QTextDocument;
 
 namespace Reference {
@@ -38,6 +40,10 @@ public:
 private:
     QString PdfFolder;
 };
+
+// The copy of document that is laid out on the printer's pages, with the document's pictures:
+// those it shows, or else their files resolved beside the page as the viewer resolves them.
+std::unique_ptr<QTextDocument> PrintCopy(const QTextDocument &document);
 
 // The service in use (the system one until another is installed).
 IPrintService &PrintService();

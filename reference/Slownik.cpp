@@ -35,6 +35,19 @@ const QString &LookupPunctuation()
     return set;
 }
 
+// needle occurs in text as a whole word (or words): no letter or digit right before or after.
+bool ContainsWholeWord(const QString &text, const QString &needle)
+{
+    for (qsizetype at = text.indexOf(needle); at >= 0; at = text.indexOf(needle, at + 1)) {
+        const qsizetype end = at + needle.size();
+        const bool startsWord = at == 0 || !text.at(at - 1).isLetterOrNumber();
+        const bool endsWord = end == text.size() || !text.at(end).isLetterOrNumber();
+        if (startsWord && endsWord)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString LabelText(QChar digit)
@@ -322,6 +335,30 @@ const char *Find(const QByteArray &haystack, qsizetype from, const Needle &needl
     return nullptr;
 }
 
+// Whether the character of UTF-8 text that ends just before at (or starts at at) is a letter
+// or a digit; fieldStart and fieldEnd bound the field, outside which there is none.
+bool LetterBefore(const QByteArray &text, qsizetype at, qsizetype fieldStart)
+{
+    qsizetype start = at - 1;
+    while (start > fieldStart && (uchar(text[start]) & 0xC0) == 0x80)
+        --start;
+    if (start < fieldStart)
+        return false;
+    const QString c = QString::fromUtf8(text.constData() + start, at - start);
+    return !c.isEmpty() && c.front().isLetterOrNumber();
+}
+
+bool LetterAt(const QByteArray &text, qsizetype at, qsizetype fieldEnd)
+{
+    if (at >= fieldEnd)
+        return false;
+    qsizetype end = at + 1;
+    while (end < fieldEnd && (uchar(text[end]) & 0xC0) == 0x80)
+        ++end;
+    const QString c = QString::fromUtf8(text.constData() + at, end - at);
+    return !c.isEmpty() && c.front().isLetterOrNumber();
+}
+
 std::array<qsizetype, 256> ByteFrequency(const QByteArray &text)
 {
     std::array<qsizetype, 256> frequency{};
@@ -400,7 +437,11 @@ QList<int> TSearchIndex::Search(const QString &text, bool letterMode, const Sear
         while (entry + 1 < count && TranslationStarts[entry + 1] <= at)
             ++entry;
         const qsizetype end = entry + 1 < count ? TranslationStarts[entry + 1] - 1 : Translations.size() - 1;
-        if (at + needle.size() <= end) {
+        // "Tylko całe wyrazy" holds for translations too: "dom" finds "dom", not "niedomagać".
+        const bool whole =
+            !options.WholeWords || (!LetterBefore(Translations, at, TranslationStarts[entry]) &&
+                                    !LetterAt(Translations, at + needle.size(), end));
+        if (at + needle.size() <= end && whole) {
             takeHeadsBefore(entry);
             if (h < heads.size() && heads[h] == entry)
                 ++h;

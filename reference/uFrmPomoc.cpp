@@ -1,5 +1,6 @@
 #include "reference/uFrmPomoc.h"
 
+#include "learner/LearnerSession.h"
 #include "reference/Emblems.h"
 #include "reference/HelpPage.h"
 #include "reference/Printing.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,6 +39,8 @@ QImage SkinGlyph(const QString &name)
 {
     return SkinPictureOrNull(CurrentSkin().Handle, name);
 }
+
+const Learner::TLearnerSession *helpSession = nullptr;
 
 } // namespace
 
@@ -74,8 +78,8 @@ bool TPrinterHTML::LoadFromFile(const QString &path)
 bool TPrinterHTML::Print(int fromPage, int toPage)
 {
     const QString title = Title.isEmpty() ? Utils::ProductCaption() : Title;
-    const Reference::PrintOutcome outcome =
-        Reference::PrintService().Print(*Doc, title, std::max(1, fromPage), std::max(1, toPage), PrintMarginMm);
+    const Reference::PrintOutcome outcome = Reference::PrintService().Print(
+        *Doc, title, std::max(1, fromPage), std::max(1, toPage), PrintMarginMm);
     Reference::ReportPrintOutcome(outcome);
     return outcome.Printed;
 }
@@ -106,7 +110,8 @@ struct TfrmPomoc::Controls
     TVelResButton *btnSpis = nullptr;
 };
 
-TfrmPomoc::TfrmPomoc(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ui(std::make_unique<Controls>())
+TfrmPomoc::TfrmPomoc(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ui(std::make_unique<Controls>())
 {
     setObjectName(u"frmPomoc"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -236,21 +241,22 @@ TfrmPomoc::TfrmPomoc(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Framele
 
 TfrmPomoc::~TfrmPomoc() = default;
 
-void TfrmPomoc::Start(const QString &page, bool learnerMode, QWidget *owner)
+void TfrmPomoc::Start(const QString &page, bool learnerMode, QWidget *owner,
+                      const Learner::TLearnerSession *session)
 {
     OwnerScreen = owner;
     LearnerMode = learnerMode;
-    ui->Belka->SetPokazZalogowanie(learnerMode);
-    if (learnerMode) {
-        // The owner's bar was filled by the host for the same learner.
-        if (const auto *bar = owner ? owner->findChild<TVelBelka *>(u"Belka"_s) : nullptr) {
-            ui->Belka->SetTekstBelki(bar->TekstBelki());
-            ui->Belka->SetZalogowany(bar->Zalogowany());
-            ui->Belka->SetPlec(bar->Plec());
-            ui->Belka->SetLudzikIndex(bar->LudzikIndex());
-        } else {
-            ui->Belka->SetTekstBelki(Utils::GetInterfaceText(29));
-        }
+    // The learner comes from the session, never from the owner: dialogs have no title bar, and
+    // before the first login (the password prompt) nobody is there to show.
+    const bool showLearner = learnerMode && session && session->LoggedIn;
+    ui->Belka->SetPokazZalogowanie(showLearner);
+    if (showLearner) {
+        const TUser &user = session->User;
+        const QString text = Utils::GetInterfaceText(29);
+        ui->Belka->SetTekstBelki(text.isEmpty() ? u"Jesteś zalogowany jako:"_s : text);
+        ui->Belka->SetZalogowany(user.Name);
+        ui->Belka->SetPlec(user.Gender.isEmpty() ? QChar() : user.Gender.at(0));
+        ui->Belka->SetLudzikIndex(user.Figure);
     }
     HistoryList = {HelpPath(page)};
     Index = 0;
@@ -311,8 +317,9 @@ void TfrmPomoc::btnSpisClick()
 void TfrmPomoc::btnDrukujClick()
 {
     const QString title = QFileInfo(ShownPage).completeBaseName();
-    const Reference::PrintOutcome outcome = Reference::PrintService().Print(
-        *ui->HTML->document(), Utils::ProductCaption() + u" - "_s + title, 1, HelpPrintLastPage, PrintMarginMm);
+    const Reference::PrintOutcome outcome =
+        Reference::PrintService().Print(*ui->HTML->document(), Utils::ProductCaption() + u" - "_s + title, 1,
+                                        HelpPrintLastPage, PrintMarginMm);
     Reference::ReportPrintOutcome(outcome);
 }
 
@@ -323,7 +330,9 @@ void TfrmPomoc::btnBelkaWrocClick()
 
 void TfrmPomoc::closeEvent(QCloseEvent *event)
 {
-    if (OwnerScreen) {
+    // A dialog that has ended meanwhile stays closed; a screen that has gone is not touched.
+    const auto *dialog = qobject_cast<QDialog *>(OwnerScreen.data());
+    if (OwnerScreen && !(dialog && !dialog->isVisible())) {
         OwnerScreen->show();
         if (QGuiApplication::platformName() != u"offscreen")
             OwnerScreen->raise();
@@ -338,7 +347,8 @@ void TfrmPomoc::keyPressEvent(QKeyEvent *event)
         btnBelkaWrocClick();
         return;
     }
-    if (event->key() == Qt::Key_Backspace || (event->key() == Qt::Key_Left && event->modifiers() & Qt::AltModifier)) {
+    if (event->key() == Qt::Key_Backspace ||
+        (event->key() == Qt::Key_Left && event->modifiers() & Qt::AltModifier)) {
         btnWrocClick();
         return;
     }
@@ -348,10 +358,19 @@ void TfrmPomoc::keyPressEvent(QKeyEvent *event)
 TfrmPomoc *OpenHelp(const QString &page, bool learnerMode, QWidget *owner)
 {
     auto *help = new TfrmPomoc();
-    help->Start(page, learnerMode, owner);
+    // A modal dialog (the profile dialog, the password prompt, the settings) would block a
+    // window that is not its own; help opened above it takes the input until it closes.
+    if (QApplication::activeModalWidget())
+        help->setWindowModality(Qt::ApplicationModal);
+    help->Start(page, learnerMode, owner, helpSession);
     help->show();
     if (QGuiApplication::platformName() != u"offscreen")
         help->raise();
     help->activateWindow();
     return help;
+}
+
+void SetHelpSession(const Learner::TLearnerSession *session)
+{
+    helpSession = session;
 }

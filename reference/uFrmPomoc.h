@@ -3,6 +3,7 @@
 // exercise host lends to the screens that print.
 
 #include <QByteArray>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
@@ -10,6 +11,9 @@
 class QTextBrowser;
 class QTextDocument;
 class QUrl;
+namespace Learner {
+struct TLearnerSession;
+}
 
 // The print component (the host's PrinterHTML): loads a page and prints it on the default
 // printer with margins of 2 cm; a page range starting below 1 starts at the first page.
@@ -53,9 +57,14 @@ public:
     const QStringList &History() const { return HistoryList; }
     int HistoryIndex() const { return Index; }
     QString CurrentPage() const { return ShownPage; }
+    // The screen or dialog help was opened from; null once it has gone.
     QWidget *Owner() const { return OwnerScreen; }
 
-    void Start(const QString &page, bool learnerMode, QWidget *owner);
+    // Opens page (a file name in "Pomoc"). In learner mode the title bar shows the learner of
+    // session while one is logged in; the owner is shown again when help closes, if it still
+    // exists.
+    void Start(const QString &page, bool learnerMode, QWidget *owner,
+               const Learner::TLearnerSession *session = nullptr);
     // What the viewer's link click does: target relative to the help folder.
     void HTMLHotSpotClick(const QString &target);
     void btnWrocClick();
@@ -74,12 +83,19 @@ private:
     QStringList HistoryList;
     int Index = 0;
     QString ShownPage;
-    QWidget *OwnerScreen = nullptr;
+    QPointer<QWidget> OwnerScreen;
     bool LearnerMode = false;
     struct Controls;
     std::unique_ptr<Controls> ui;
 };
 
-// Opens page (a file name in "Pomoc") in a new help window, not modal; owner is shown again
-// when help closes. Returns the window (it deletes itself on closing).
+// Opens page (a file name in "Pomoc") in a new help window; owner is shown again when help
+// closes. The window has no parent, so it outlives an owner that goes first. Opened while a
+// modal dialog runs, it is modal itself, so that its buttons and links work above the dialog.
+// In learner mode it shows the learner of the session handed to SetHelpSession. Returns the
+// window (it deletes itself on closing).
 TfrmPomoc *OpenHelp(const QString &page, bool learnerMode, QWidget *owner);
+
+// The learner session the help windows read in learner mode (the program hands in its own at
+// start-up; not owned). Null: help shows no learner.
+void SetHelpSession(const Learner::TLearnerSession *session);

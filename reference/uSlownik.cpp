@@ -45,48 +45,79 @@ QString ResourceCaption(int number, const QString &fallback)
 
 } // namespace
 
+namespace {
+
+// One entry's runs from top y; gives the y below its lower column.
+int LayoutEntry(const TDane &entry, int y, const QFontMetrics &plain, const QFontMetrics &italic, int width,
+                QList<TSlownikRun> *runs)
+{
+    const int lineHeight = plain.height();
+    int x = HeadwordLeft;
+    int headY = y;
+    for (const QString &word : entry.Headword.split(u' ', Qt::SkipEmptyParts)) {
+        const int w = plain.horizontalAdvance(word);
+        if (x + w > TranslationLeft && x > HeadwordLeft) {
+            x = HeadwordLeft;
+            headY += lineHeight;
+        }
+        if (runs)
+            runs->append({word, QPoint(x, headY), false});
+        x += w + WordGap;
+    }
+
+    x = TranslationLeft;
+    int transY = y;
+    for (const QString &word : entry.Translation.split(u' ', Qt::SkipEmptyParts)) {
+        const bool marker = word.startsWith(u'[');
+        const QString text = marker ? Reference::LabelText(word.size() > 1 ? word.at(1) : QChar()) : word;
+        if (text.isEmpty())
+            continue;
+        const int w = (marker ? italic : plain).horizontalAdvance(text);
+        if (x + w > width && x > TranslationLeft) {
+            x = TranslationLeft;
+            transY += lineHeight;
+        }
+        if (runs)
+            runs->append({text, QPoint(x, transY), marker});
+        x += w + WordGap;
+    }
+    return std::max(headY, transY) + lineHeight;
+}
+
+} // namespace
+
 QList<TSlownikRun> LayoutResultList(const QList<TDane> &list, int first, const QFontMetrics &plain,
                                     const QFontMetrics &italic, int width, int height)
 {
     QList<TSlownikRun> runs;
-    const int lineHeight = plain.height();
     int y = 0;
     const int last = std::min<int>(int(list.size()), first + ShownEntries);
     for (int i = std::max(first, 0); i < last; ++i) {
-        if (y > height)
+        QList<TSlownikRun> entry;
+        const int below = LayoutEntry(list.at(i), y, plain, italic, width, &entry);
+        // An entry is shown whole or not at all; only the first may run past the bottom.
+        if (below > height && i > first)
             break;
-        const TDane &entry = list.at(i);
-
-        int x = HeadwordLeft;
-        int headY = y;
-        for (const QString &word : entry.Headword.split(u' ', Qt::SkipEmptyParts)) {
-            const int w = plain.horizontalAdvance(word);
-            if (x + w > TranslationLeft && x > HeadwordLeft) {
-                x = HeadwordLeft;
-                headY += lineHeight;
-            }
-            runs.append({word, QPoint(x, headY), false});
-            x += w + WordGap;
-        }
-
-        x = TranslationLeft;
-        int transY = y;
-        for (const QString &word : entry.Translation.split(u' ', Qt::SkipEmptyParts)) {
-            const bool marker = word.startsWith(u'[');
-            const QString text = marker ? Reference::LabelText(word.size() > 1 ? word.at(1) : QChar()) : word;
-            if (text.isEmpty())
-                continue;
-            const int w = (marker ? italic : plain).horizontalAdvance(text);
-            if (x + w > width && x > TranslationLeft) {
-                x = TranslationLeft;
-                transY += lineHeight;
-            }
-            runs.append({text, QPoint(x, transY), marker});
-            x += w + WordGap;
-        }
-        y = std::max(headY, transY) + lineHeight;
+        runs += entry;
+        y = below;
     }
     return runs;
+}
+
+int ResultListScrollMax(const QList<TDane> &list, const QFontMetrics &plain, const QFontMetrics &italic,
+                        int width, int height)
+{
+    // As many entries from the end as fit whole (at most 8): the last one can always be reached.
+    const int n = int(list.size());
+    int fit = 0;
+    int used = 0;
+    for (int i = n - 1; i >= 0 && fit < ShownEntries; --i) {
+        used += LayoutEntry(list.at(i), 0, plain, italic, width, nullptr);
+        if (used > height && fit > 0)
+            break;
+        ++fit;
+    }
+    return std::max(0, n - fit);
 }
 
 // The result list (pbSlownik): draws from the window's model, changes nothing.
@@ -170,7 +201,8 @@ TfrmSlownik::TfrmSlownik(QWidget *parent, Utils::IProgress *progress)
     frame(u"VelGroupFrame3"_s, QRect(344, 48, 192, 118));
 
     // The emblem is drawn when the window is first shown.
-    ui->Image1 = new Utils::TDeferredPictureLabel(this, {110, 96}, [] { return Reference::DictionaryEmblem().toImage(); });
+    ui->Image1 = new Utils::TDeferredPictureLabel(this, {110, 96},
+                                                  [] { return Reference::DictionaryEmblem().toImage(); });
     ui->Image1->setObjectName(u"Image1"_s);
     ui->Image1->move(24, 63);
 
@@ -341,8 +373,10 @@ int TfrmSlownik::ScrollMaximum() const
 
 void TfrmSlownik::UpdateScrollRange()
 {
-    const int n = int(ShownList().size());
-    ui->ScrollBar->SetMax(n <= ShownEntries ? 0 : n - ShownEntries);
+    QFont italicFont = ListFont();
+    italicFont.setItalic(true);
+    ui->ScrollBar->SetMax(ResultListScrollMax(ShownList(), QFontMetrics(ListFont()), QFontMetrics(italicFont),
+                                              pbSlownikArea->width(), pbSlownikArea->height()));
     pbSlownikArea->update();
 }
 
@@ -361,7 +395,8 @@ int TfrmSlownik::SearchDictionary(const QString &text, bool letterMode)
 
 QString TfrmSlownik::NormaliseLookupWord(const QString &word)
 {
-    return Reference::NormaliseLookupWord(word, [this](const QString &s) { return SearchDictionary(s, false) > 0; });
+    return Reference::NormaliseLookupWord(
+        word, [this](const QString &s) { return SearchDictionary(s, false) > 0; });
 }
 
 void TfrmSlownik::btnSzukajClick()
@@ -497,13 +532,21 @@ void TfrmSlownik::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
+void TfrmSlownik::LookUpExerciseWord(const QString &word)
+{
+    // A word of an exercise is English: a translation search the learner made before must not
+    // carry over ("party" would list partyzant).
+    ui->rdSzukajSlowka->SetChecked(true);
+    ui->rdSzukajTlumaczenia->SetChecked(false);
+    const QString headword = NormaliseLookupWord(word);
+    if (!headword.isEmpty())
+        LookUpWord(headword);
+}
+
 void LookUpWordAt(const QString &word)
 {
-    if (!frmSlownik)
-        return;
-    const QString headword = frmSlownik->NormaliseLookupWord(word);
-    if (!headword.isEmpty())
-        frmSlownik->LookUpWord(headword);
+    if (frmSlownik)
+        frmSlownik->LookUpExerciseWord(word);
 }
 
 void LookUpWordAt(const TPozycjeSlowek &words, const QPoint &point)

@@ -38,6 +38,10 @@ public:
     int SearchDictionary(const QString &text, bool letterMode);
     // The headword form of a clicked word; leaves the last search's results in the window.
     QString NormaliseLookupWord(const QString &word);
+    // The right-button look-up of an exercise: always among the English headwords, whatever
+    // the learner last chose in the window; nothing happens for a word that normalises to
+    // nothing.
+    void LookUpExerciseWord(const QString &word);
 
     const QList<TDane> &Entries();
     const QList<TDane> &Results() const { return Found; }
@@ -97,6 +101,10 @@ struct TSlownikRun
 
 // Lays out at most 8 entries from first in an area of width × height: headwords from x 10
 // (wrapping past 200), translations from x 200 (wrapping past width), 4 pixels between words;
-// plain must be the list font and italic its italic form.
+// plain must be the list font and italic its italic form. An entry that would not fit whole is
+// left for the next scroll position (the first one is always laid out).
 QList<TSlownikRun> LayoutResultList(const QList<TDane> &list, int first, const QFontMetrics &plain,
                                     const QFontMetrics &italic, int width, int height);
+// The last scroll position: the one that shows the last entry whole (at most 8 entries shown).
+int ResultListScrollMax(const QList<TDane> &list, const QFontMetrics &plain, const QFontMetrics &italic,
+                        int width, int height);

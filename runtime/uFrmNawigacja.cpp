@@ -1,13 +1,13 @@
 #include "runtime/uFrmNawigacja.h"
 
 #include "course/ExerciseKind.h"
+#include "exercises/frame/ExerciseScreen.h"
 #include "learner/Struct_Config.h"
 #include "learner/Struct_Stat.h"
 #include "learner/TUser.h"
 #include "media/uMedia.h"
 #include "reference/uFrmPomoc.h"
 #include "reference/uSlownik.h"
-#include "exercises/frame/ExerciseScreen.h"
 #include "runtime/uFrmWyborCwiczenia.h"
 #include "skin/VelBelka.h"
 #include "skin/VelListBox.h"
@@ -243,6 +243,13 @@ void TfrmNawigacja::RegisterExerciseScreen(QWidget *screen, int buttonSet)
             base = 729 - 59 * k;
             top = 81;
         }
+        // The strip ends short of the screen's result panel, which would otherwise cover the
+        // last buttons (two items: button 2 under the panel at 744).
+        if (const auto *panel = screen->findChild<QWidget *>(u"Panel_Wynik"_s)) {
+            const QRect strip(base, top, 55 * (k - 1) + 59, 42);
+            if (strip.intersects(panel->geometry()))
+                base -= strip.right() - panel->geometry().left() + 1 + 6;
+        }
         QFont numberFont = font();
         numberFont.setPixelSize(13);
         for (int n = 1; n <= k; ++n) {
@@ -287,8 +294,8 @@ void TfrmNawigacja::RegisterExerciseScreen(QWidget *screen, int buttonSet)
                 SetButtonGlyph(button, QString::fromUtf16(small.pictures[state - 1]), state);
             button->show();
         }
-        connect(screen->findChild<TVelResButton *>(u"btn_nawigacja_zamknij"_s), &QAbstractButton::clicked, this,
-                [this] { AskCloseProgram(); });
+        connect(screen->findChild<TVelResButton *>(u"btn_nawigacja_zamknij"_s), &QAbstractButton::clicked,
+                this, [this] { AskCloseProgram(); });
         connect(screen->findChild<TVelResButton *>(u"btn_nawigacja_minimalizuj"_s), &QAbstractButton::clicked,
                 this, [] {
                     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -302,7 +309,8 @@ void TfrmNawigacja::RegisterExerciseScreen(QWidget *screen, int buttonSet)
     QPointer<QWidget> target(screen);
     // A bar button that acts on the screen only while the screen still exists.
     const auto addBarButton = [this, screen, target](const QString &name, int x, int width, int text,
-                                                      const QString &glyph, void (TfrmNawigacja::*action)(QWidget *)) {
+                                                     const QString &glyph,
+                                                     void (TfrmNawigacja::*action)(QWidget *)) {
         auto *button = newBarButton(screen, name, x, width, Utils::GetInterfaceText(text));
         SetButtonGlyph(button, glyph, 1);
         connect(button, &QAbstractButton::clicked, this, [this, target, action] {
@@ -314,7 +322,8 @@ void TfrmNawigacja::RegisterExerciseScreen(QWidget *screen, int buttonSet)
     if (buttonSet & HelpButton)
         addBarButton(u"btn_nawigacja_help"_s, 810, 120, 27, u"IMG_Help"_s, &TfrmNawigacja::ShowHelp);
     if (buttonSet & DictionaryButton)
-        addBarButton(u"btn_nawigacja_slownik"_s, 630, 170, 26, u"IMG_Slownik"_s, &TfrmNawigacja::ShowDictionary);
+        addBarButton(u"btn_nawigacja_slownik"_s, 630, 170, 26, u"IMG_Slownik"_s,
+                     &TfrmNawigacja::ShowDictionary);
     if (buttonSet & BackButton)
         addBarButton(u"btn_nawigacja_wroc"_s, 330, 170, 37, u"IMG_Wroc"_s, &TfrmNawigacja::GoBack);
 
@@ -380,8 +389,8 @@ void TfrmNawigacja::RecordExerciseResult(QWidget *screen)
         panel.Value = result->Wynik();
     }
     QString error;
-    const bool saved =
-        Learner::RecordExerciseResult(*node, panel, Settings(), Today(), usersFolder(), LoggedInUser().Id, &error);
+    const bool saved = Learner::RecordExerciseResult(*node, panel, Settings(), Today(), usersFolder(),
+                                                     LoggedInUser().Id, &error);
     if (auto *result = screen->findChild<TVelProgress *>(u"Panel_Wynik"_s))
         result->SetTag(panel.Tag);
     if (!saved && !error.isEmpty())
@@ -450,7 +459,10 @@ void TfrmNawigacja::AskCloseProgram()
 
 void TfrmNawigacja::ShowHelp(QWidget *screen)
 {
-    const QString page = HelpPage(screen ? screen->objectName() : QString());
+    // The selection screen's page follows its mode (the repetitions list has its own).
+    const auto *selection = qobject_cast<const TfrmWyborCwiczenia *>(screen);
+    const QString page =
+        selection ? selection->HelpPage() : HelpPage(screen ? screen->objectName() : QString());
     if (!page.isEmpty())
         OpenHelp(page, true, screen);
 }

@@ -2,8 +2,8 @@
 
 #include "course/Catalogue.h"
 #include "course/ExerciseKind.h"
-#include "reference/uFrmPomoc.h"
 #include "exercises/frame/ExerciseScreen.h"
+#include "reference/uFrmPomoc.h"
 #include "runtime/uFrmNawigacja.h"
 #include "skin/AALabel.h"
 #include "skin/ALScrollBar.h"
@@ -89,7 +89,8 @@ public:
     // A background picture stretched to one row, scaled once.
     const QPixmap &Stretched(const QString &name, const QSize &size)
     {
-        const QString key = name + u'@' + QString::number(size.width()) + u'x' + QString::number(size.height());
+        const QString key =
+            name + u'@' + QString::number(size.width()) + u'x' + QString::number(size.height());
         auto it = m_pictures.find(key);
         if (it == m_pictures.end()) {
             QPixmap source = Get(name);
@@ -111,7 +112,7 @@ RowPictures &rowPictures()
 }
 
 // The list icon of a kind. Kinds without a picture of their own borrow the one of their family,
-// so that every row shows an icon.
+// so that every row shows an icon; the word items of variant 4 (41, 42, 44, 48) have their own.
 QString kindIconName(int kind, int pictureVariant)
 {
     using namespace Course::ExerciseKind;
@@ -128,11 +129,6 @@ QString kindIconName(int kind, int pictureVariant)
     case DialogueItem12:
     case DialogueArranging:
         return u"Typ_11"_s;
-    case Item41:
-    case Item42:
-    case Item44:
-    case Item48:
-        return u"Typ_3"_s;
     default:
         return u"Typ_%1"_s.arg(kind);
     }
@@ -169,7 +165,8 @@ void drawRow(QPainter &painter, const TElement &node, const QRect &rect, bool ho
     painter.fillRect(QRect(0, y, rect.width(), rect.height()), QColor(145, 145, 145));
 
     if (node.NodeType == Course::NodeType::RootOrGroup) {
-        painter.drawPixmap(0, y, rowPictures().Stretched(hot ? u"Tabka_Hover"_s : u"Tabka_UP"_s, QSize(798, 24)));
+        painter.drawPixmap(0, y,
+                           rowPictures().Stretched(hot ? u"Tabka_Hover"_s : u"Tabka_UP"_s, QSize(798, 24)));
         drawPicture(painter, 24, y + 1, u"IMG_Books"_s);
         painter.setFont(rowFont(15));
         painter.setPen(QColor(6, 54, 99));
@@ -200,7 +197,8 @@ void drawRow(QPainter &painter, const TElement &node, const QRect &rect, bool ho
             drawPicture(painter, 780, y + 10, node.Expanded ? u"IMG_Minus"_s : u"IMG_Plus"_s);
             for (int g = 0; g < k; ++g) {
                 const TElement &child = *node.Children.at(g);
-                drawPicture(painter, 780 - 29 * k + 29 * g, y + 2, kindIconName(child.Kind, child.PictureVariant));
+                drawPicture(painter, 780 - 29 * k + 29 * g, y + 2,
+                            kindIconName(child.Kind, child.PictureVariant));
             }
         }
     }
@@ -230,9 +228,10 @@ void RegisterExerciseOpener(int kind, ExerciseOpener opener)
 void RegisterExerciseOpeners(const QList<TExerciseOpener> &openers, IExerciseHost &host)
 {
     for (const TExerciseOpener &opener : openers) {
-        RegisterExerciseOpener(opener.Kind, [open = opener.Open, &host](const QString &path, const QString &marks) {
-            open(path, marks, host);
-        });
+        RegisterExerciseOpener(opener.Kind,
+                               [open = opener.Open, &host](const QString &path, const QString &marks) {
+                                   open(path, marks, host);
+                               });
     }
 }
 
@@ -252,6 +251,12 @@ void OpenExercise(int kind, const QString &fileName, const QString &mediaMarks)
     if (it != openers().end()) {
         const ExerciseOpener opener = it->second; // the routine may register others meanwhile
         opener(Utils::ProgramPath(u"\\Dane\\"_s + fileName), mediaMarks);
+    } else {
+        // A kind whose screen this installation lacks says so instead of doing nothing.
+        const QString text = Utils::GetInterfaceText(UnavailableKindText);
+        const QString caption = Utils::GetInterfaceText(59);
+        ShowSkinnedMessage(text.isEmpty() ? u"To ćwiczenie nie jest dostępne w tej wersji programu."_s : text,
+                           caption.isEmpty() ? u"Informacja"_s : caption, smInformation);
     }
     TfrmWyborCwiczenia *selection = frmWyborCwiczenia;
     if (!selection)
@@ -295,7 +300,8 @@ TfrmWyborCwiczenia::~TfrmWyborCwiczenia()
 
 void TfrmWyborCwiczenia::CreateComponents()
 {
-    m_background = new Utils::TDeferredPictureLabel(this, Utils::ProgramPath(u"\\Gfx\\wyborcwiczenia_tlo.bmp"_s));
+    m_background =
+        new Utils::TDeferredPictureLabel(this, Utils::ProgramPath(u"\\Gfx\\wyborcwiczenia_tlo.bmp"_s));
     m_background->setObjectName(u"IMG_Tlo"_s);
     m_background->setGeometry(0, 50, 1024, 718);
 
@@ -448,6 +454,7 @@ void TfrmWyborCwiczenia::ExpandAll()
         return;
     Course::SetExpandedAll(m_mode == RepetitionsMode ? m_host->Repetitions() : m_host->Catalogue(), true);
     RefillList(m_mode);
+    ScrollToTop();
 }
 
 void TfrmWyborCwiczenia::CollapseAll()
@@ -456,6 +463,16 @@ void TfrmWyborCwiczenia::CollapseAll()
         return;
     Course::SetExpandedAll(m_mode == RepetitionsMode ? m_host->Repetitions() : m_host->Catalogue(), false);
     RefillList(m_mode);
+    ScrollToTop();
+}
+
+void TfrmWyborCwiczenia::ScrollToTop()
+{
+    // A list filled anew starts at its first row, and the bar with it, whatever either showed
+    // before (a bar hidden while the list was short keeps its old position otherwise).
+    m_scrollBar->SetPosition(0);
+    CurrentList()->SetTopIndex(0);
+    CurrentList()->setCurrentRow(-1);
 }
 
 void TfrmWyborCwiczenia::ApplyInterfaceTexts()
@@ -466,6 +483,16 @@ void TfrmWyborCwiczenia::ApplyInterfaceTexts()
     m_lblCwiczenia->SetCaption(u" "_s + Utils::GetInterfaceText(116));
     m_btnExpand->SetCaption(Utils::GetInterfaceText(86));
     m_btnCollapse->SetCaption(Utils::GetInterfaceText(85));
+}
+
+QString TfrmWyborCwiczenia::KindIconName(int kind, int pictureVariant)
+{
+    return kindIconName(kind, pictureVariant);
+}
+
+QString TfrmWyborCwiczenia::HelpPage() const
+{
+    return m_mode == RepetitionsMode ? u"h_rep.html"_s : u"h_index.html"_s;
 }
 
 TElement *TfrmWyborCwiczenia::NodeOfRow(const TVelListBox *list, int row) const
@@ -526,7 +553,8 @@ QString TfrmWyborCwiczenia::RepetitionHint(const TElement &node)
         QString hint;
         for (const TElement *item : node.Children) {
             if (isScheduled(item->RepeatDate))
-                hint += u" <BR> <B> "_s + displayTitle(*item) + u" </B> - "_s + reversedDate(item->RepeatDate);
+                hint +=
+                    u" <BR> <B> "_s + displayTitle(*item) + u" </B> - "_s + reversedDate(item->RepeatDate);
         }
         return hint.mid(6);
     }
@@ -652,7 +680,7 @@ bool TfrmWyborCwiczenia::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_F1) {
-            OpenHelp(u"h_index.html"_s, true, this);
+            OpenHelp(HelpPage(), true, this);
             return true;
         }
         break;
@@ -666,7 +694,7 @@ bool TfrmWyborCwiczenia::eventFilter(QObject *watched, QEvent *event)
 void TfrmWyborCwiczenia::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1) {
-        OpenHelp(u"h_index.html"_s, true, this);
+        OpenHelp(HelpPage(), true, this);
         return;
     }
     if (event->key() == Qt::Key_Escape) {

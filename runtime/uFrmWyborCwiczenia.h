@@ -36,9 +36,10 @@ void UnregisterExerciseOpeners();
 bool HasExerciseOpener(int kind);
 
 // Opens the exercise file (relative to Dane) with the routine of its kind. A kind without a screen
-// opens nothing and leaves the selection screen in front with its list enabled; otherwise the
-// selection screen is hidden.
+// tells the learner so (interface text UnavailableKindText, information) and leaves the
+// selection screen in front with its list enabled; otherwise the selection screen is hidden.
 void OpenExercise(int kind, const QString &fileName, const QString &mediaMarks);
+inline constexpr int UnavailableKindText = 130;
 
 class TfrmWyborCwiczenia : public QWidget
 {
@@ -64,7 +65,7 @@ public:
     // Shows the list of the mode and hides the other one.
     void SetSelectionMode(int mode);
 
-    TVelListBox *ExerciseList() const { return m_exerciseList; }   // DrzewoLista_Cwiczenia
+    TVelListBox *ExerciseList() const { return m_exerciseList; }     // DrzewoLista_Cwiczenia
     TVelListBox *RepetitionList() const { return m_repetitionList; } // DrzewoLista_Powtorki
     TVelListBox *CurrentList() const;
     TALScrollBar *ScrollBar() const { return m_scrollBar; }
@@ -78,12 +79,16 @@ public:
     void CollapseAll();
     // Heading and column captions, expand/collapse captions.
     void ApplyInterfaceTexts();
+    // The help page of the mode shown: the contents, or the repetitions page in mode 2.
+    QString HelpPage() const;
 
     // The node of a row of list, or null.
     Course::TElement *NodeOfRow(const TVelListBox *list, int row) const;
     static Hit HitZone(const Course::TElement &node, int x);
     // The hint of the repetition-hint zone, empty when the node has nothing scheduled.
     static QString RepetitionHint(const Course::TElement &node);
+    // The skin picture of a kind's row icon ("Typ_3", "Typ_101_2" ...); every kind has one.
+    static QString KindIconName(int kind, int pictureVariant = 1);
     // A click (button release) at list-relative x on row.
     void ActivateRow(TVelListBox *list, int row, int x);
     void ToggleRow(TVelListBox *list, int row);
@@ -98,6 +103,7 @@ private:
     void CreateComponents();
     void OpenNode(TVelListBox *list, Course::TElement *node, bool disableList);
     void SyncScrollBar();
+    void ScrollToTop();
     const QList<Course::TElement *> &ListOfMode(const TVelListBox *list) const;
 
     TfrmNawigacja *m_host;

@@ -4,6 +4,8 @@
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$top/scripts/setup.sh"
+# The code is laid out as .clang-format says.
+bash "$top/scripts/check-format.sh"
 build=${AUDIVOX_BUILD_DIR:-$top/build}
 export QT_QPA_PLATFORM=offscreen
 # The libraries form layers: a link cycle among them fails the run.

@@ -113,7 +113,8 @@ QSize TAALabel::MeasuredSize() const
     if (!m_wordWrap)
         return {metrics.horizontalAdvance(m_caption) + m_extraWidth, SkinTextLine(font()).Height};
     // The three spaces keep the last word off the edge, as the label's own measuring does.
-    const QRect bounds = metrics.boundingRect(QRect(0, 0, width(), 100000), Qt::TextWordWrap, m_caption + u"   "_s);
+    const QRect bounds =
+        metrics.boundingRect(QRect(0, 0, width(), 100000), Qt::TextWordWrap, m_caption + u"   "_s);
     const int rise = SkinTextLine(font()).Ascent - metrics.ascent();
     return {width(), bounds.height() + rise};
 }

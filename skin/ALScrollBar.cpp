@@ -54,13 +54,41 @@ void TALScrollBar::SetRynna3_Size(int length)
     update();
 }
 
-void TALScrollBar::SetIMG_UP(const QImage &picture) { m_pictures.Up = picture; update(); }
-void TALScrollBar::SetIMG_DOWN(const QImage &picture) { m_pictures.Down = picture; update(); }
-void TALScrollBar::SetIMG_SUWAK(const QImage &picture) { m_pictures.Suwak = picture; update(); }
-void TALScrollBar::SetIMG_RYNNA1(const QImage &picture) { m_pictures.Rynna1 = picture; update(); }
-void TALScrollBar::SetIMG_RYNNA2(const QImage &picture) { m_pictures.Rynna2 = picture; update(); }
-void TALScrollBar::SetIMG_RYNNA3(const QImage &picture) { m_pictures.Rynna3 = picture; update(); }
-void TALScrollBar::SetIMG_BKG(const QImage &picture) { m_pictures.Bkg = picture; update(); }
+void TALScrollBar::SetIMG_UP(const QImage &picture)
+{
+    m_pictures.Up = picture;
+    update();
+}
+void TALScrollBar::SetIMG_DOWN(const QImage &picture)
+{
+    m_pictures.Down = picture;
+    update();
+}
+void TALScrollBar::SetIMG_SUWAK(const QImage &picture)
+{
+    m_pictures.Suwak = picture;
+    update();
+}
+void TALScrollBar::SetIMG_RYNNA1(const QImage &picture)
+{
+    m_pictures.Rynna1 = picture;
+    update();
+}
+void TALScrollBar::SetIMG_RYNNA2(const QImage &picture)
+{
+    m_pictures.Rynna2 = picture;
+    update();
+}
+void TALScrollBar::SetIMG_RYNNA3(const QImage &picture)
+{
+    m_pictures.Rynna3 = picture;
+    update();
+}
+void TALScrollBar::SetIMG_BKG(const QImage &picture)
+{
+    m_pictures.Bkg = picture;
+    update();
+}
 
 void TALScrollBar::SetSkinPictures()
 {
@@ -115,7 +143,9 @@ void TALScrollBar::paintEvent(QPaintEvent *)
     const bool vertical = orientation() == Qt::Vertical;
     const int across = vertical ? width() : height();
     // A rectangle from a to b along the bar (b exclusive), across the whole width.
-    auto span = [&](int a, int b) { return vertical ? QRect(0, a, across, b - a) : QRect(a, 0, b - a, across); };
+    auto span = [&](int a, int b) {
+        return vertical ? QRect(0, a, across, b - a) : QRect(a, 0, b - a, across);
+    };
     auto fill = [&](const QImage &picture, int a, int b) {
         if (!picture.isNull() && b > a)
             painter.drawImage(span(a, b), picture);
@@ -142,7 +172,8 @@ void TALScrollBar::paintEvent(QPaintEvent *)
         // Without a thumb the track still ends in its end picture.
         fill(m_pictures.Rynna3, qMax(trackStart, trackEnd - m_rynna3), trackEnd);
     } else {
-        DrawStretchedKeepingEnds(painter, m_pictures.Suwak, span(thumb, thumb + m_scrollerWidth), orientation(), 5);
+        DrawStretchedKeepingEnds(painter, m_pictures.Suwak, span(thumb, thumb + m_scrollerWidth),
+                                 orientation(), 5);
     }
 }
 

@@ -121,7 +121,8 @@ TMyHint::Layout TMyHint::LayoutHint(const QString &hint, const QFont &font)
 }
 
 TMyHint::TMyHint(QWidget *parent)
-    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus), m_font(HintFont())
+    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+      m_font(HintFont())
 {
     setObjectName(u"MyHint"_s);
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -70,5 +70,6 @@ void TVel3ObrazkiFrame::paintEvent(QPaintEvent *)
     if (!top.isNull())
         DrawStretchedKeepingEnds(painter, top, QRect(0, 0, width(), band), Qt::Horizontal, 40);
     if (!bottom.isNull())
-        DrawStretchedKeepingEnds(painter, bottom, QRect(0, height() - foot, width(), foot), Qt::Horizontal, 40);
+        DrawStretchedKeepingEnds(painter, bottom, QRect(0, height() - foot, width(), foot), Qt::Horizontal,
+                                 40);
 }

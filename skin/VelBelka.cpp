@@ -78,7 +78,8 @@ void TVelBelka::paintEvent(QPaintEvent *)
     QFont font(u"Tahoma"_s);
     font.setPointSize(8);
     painter.setFont(font);
-    const QString bodyName = m_bodyStyle > 0 ? u"BELKA_BODY_STYLE_"_s + QString::number(m_bodyStyle) : u"BELKA_BODY"_s;
+    const QString bodyName =
+        m_bodyStyle > 0 ? u"BELKA_BODY_STYLE_"_s + QString::number(m_bodyStyle) : u"BELKA_BODY"_s;
     const QImage body = SkinPictureOrNull(m_skin, bodyName);
     if (!body.isNull())
         painter.drawImage(rect(), body);

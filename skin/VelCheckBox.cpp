@@ -140,7 +140,34 @@ void TVelCheckBox::paintEvent(QPaintEvent *)
     painter.setFont(font());
     painter.setPen(isEnabled() ? m_fontColor : QColor(192, 192, 192));
     const int h = SkinTextLine(font()).Height; // the height of "XX"
-    DrawAntiAliasedText(painter, picture.width() + m_spacing, height() / 2 + m_korektaY - h / 2, text());
+    const int x = picture.width() + m_spacing;
+    const int y = height() / 2 + m_korektaY - h / 2;
+    DrawAntiAliasedText(painter, x, y, text());
+    // Keyboard focus (where a dialog lets the Tab key reach the box): a dotted frame round the caption.
+    if (hasFocus()) {
+        const int w = QFontMetrics(font()).horizontalAdvance(text().trimmed());
+        painter.setPen(QPen(m_fontColor, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(x - 2, qMax(0, y - 1), w + 4, qMin(height() - 1, h + 2)));
+    }
+}
+
+void TVelCheckBox::focusInEvent(QFocusEvent *event)
+{
+    update();
+    QAbstractButton::focusInEvent(event);
+}
+
+void TVelCheckBox::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QAbstractButton::focusOutEvent(event);
+}
+
+void TVelCheckBox::hideEvent(QHideEvent *event)
+{
+    m_hot = false;
+    QAbstractButton::hideEvent(event);
 }
 
 void TVelCheckBox::enterEvent(QEnterEvent *event)

@@ -135,7 +135,9 @@ void TVelDialogWindow::mouseReleaseEvent(QMouseEvent *event)
 
 // ---------------------------------------------------------------------------------------------
 
-TVelMsgBoxWindow::TVelMsgBoxWindow(QWidget *parent) : TVelDialogWindow(parent) {}
+TVelMsgBoxWindow::TVelMsgBoxWindow(QWidget *parent) : TVelDialogWindow(parent)
+{
+}
 
 TVelMsgBoxWindow::~TVelMsgBoxWindow() = default;
 

@@ -21,7 +21,10 @@ void TVelDymek::ShowBubble(int x, int y, const QString &text)
     m_text = text;
     const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
     const QFontMetrics metrics(font());
-    const int m = 5 + metrics.boundingRect(QRect(8, 5, BubbleWidth - 16, 100000), flags, text).height();
+    // The text keeps clear of the bubble's outline on every side (the outline runs 1 pixel
+    // inside the picture; the foot's body ends 6 pixels below m).
+    const QRect column(TextLeft, TextTop, BubbleWidth - 2 * TextLeft, 100000);
+    const int m = TextTop + metrics.boundingRect(column, flags, text).height() + 2;
     const int height = m + 18;
     setGeometry(x - 4, y - height - 4, BubbleWidth, height);
 
@@ -42,7 +45,7 @@ void TVelDymek::ShowBubble(int x, int y, const QString &text)
             painter.drawImage(QPoint(0, m), bottom);
         painter.setFont(font());
         painter.setPen(m_fontColor);
-        painter.drawText(QRect(QPoint(8, 5), QPoint(323, m + 2)), flags, text);
+        painter.drawText(QRect(TextLeft, TextTop, BubbleWidth - 2 * TextLeft, m - TextTop), flags, text);
     }
     raise();
     show();

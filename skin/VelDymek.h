@@ -12,6 +12,9 @@ class TVelDymek : public QWidget
     Q_DISABLE_COPY_MOVE(TVelDymek)
 public:
     static constexpr int BubbleWidth = 332;
+    // Where the text starts inside the bubble; it ends as far from the right edge.
+    static constexpr int TextLeft = 14;
+    static constexpr int TextTop = 9;
 
     // Hidden at first; 332 pixels wide.
     explicit TVelDymek(QWidget *parent = nullptr);

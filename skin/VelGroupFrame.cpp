@@ -7,7 +7,9 @@ using namespace Qt::StringLiterals;
 void PaintNinePieceFrame(QPainter &painter, SkinHandle skin, int set, int c, const QRect &rect)
 {
     const QString prefix = u"RAMKA"_s + QString::number(set) + u'_';
-    auto piece = [&](int n) { return SkinPictureOrNull(skin, prefix + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'))); };
+    auto piece = [&](int n) {
+        return SkinPictureOrNull(skin, prefix + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')));
+    };
     const int X = rect.x(), Y = rect.y(), W = rect.width(), H = rect.height();
     auto at = [&](int n, int x, int y) {
         const QImage p = piece(n);
@@ -89,10 +91,26 @@ int TVelGroupFrame::CornerSize() const
     return m_type == ftFrame_Blue ? 10 : 7;
 }
 
+void TVelGroupFrame::SetHollow(bool hollow)
+{
+    m_hollow = hollow;
+    setAttribute(Qt::WA_TransparentForMouseEvents, hollow);
+    update();
+}
+
 void TVelGroupFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    PaintNinePieceFrame(painter, m_skin, PictureSet(), CornerSize(), rect());
+    if (m_hollow) {
+        // What lies inside stays readable, however small the frame: the skin's pieces carry
+        // wide opaque bands, so a hollow frame is a thin rounded line over a light veil.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(255, 255, 255, 230), 2));
+        painter.setBrush(QColor(255, 255, 255, 28));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+    } else {
+        PaintNinePieceFrame(painter, m_skin, PictureSet(), CornerSize(), rect());
+    }
     if (m_showCaption) {
         painter.setFont(font());
         painter.setPen(m_fontColor);

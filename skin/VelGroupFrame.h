@@ -25,6 +25,10 @@ public:
     void SetCaptionPositionX(int x);
     int CaptionPositionY() const { return m_captionY; }
     void SetCaptionPositionY(int y);
+    // A hollow frame is a thin rounded line over a light veil instead of the skin's pieces, so
+    // what lies under it shows: a hover frame over a caption. It lets the mouse through.
+    bool Hollow() const { return m_hollow; }
+    void SetHollow(bool hollow);
     QColor FontColor() const { return m_fontColor; }
     void SetFontColor(const QColor &color);
 
@@ -41,6 +45,7 @@ protected:
 private:
     TFrameType m_type = ftFrame_Blue;
     bool m_showCaption = false;
+    bool m_hollow = false;
     QString m_caption;
     int m_captionX = 20;
     int m_captionY = 4;

@@ -39,6 +39,16 @@ QString TVelProgress::GaugePictureName(int result)
     return u"WYKRES_"_s + QStringLiteral("%1").arg(step, 2, 10, QLatin1Char('0'));
 }
 
+QColor TVelProgress::ResultColor(int result)
+{
+    // Green says "well done": a poor result is not shown in it.
+    if (result < 50)
+        return {200, 36, 30};
+    if (result < 75)
+        return {214, 128, 0};
+    return {0, 154, 43};
+}
+
 void TVelProgress::paintEvent(QPaintEvent *)
 {
     QImage composed = SkinPictureOrNull(m_skin, u"WYKRES_BG"_s);
@@ -61,7 +71,7 @@ void TVelProgress::paintEvent(QPaintEvent *)
         font.setPointSize(18);
         font.setBold(true);
         painter.setFont(font);
-        painter.setPen(QColor(0, 154, 43));
+        painter.setPen(ResultColor(m_wynik));
         DrawAntiAliasedText(painter, 185, 17, QString::number(m_wynik) + u'%');
     }
     QPainter painter(this);

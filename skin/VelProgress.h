@@ -3,6 +3,7 @@
 
 #include "skin/uSkin.h"
 
+#include <QColor>
 #include <QWidget>
 
 class TVelProgress : public QWidget
@@ -27,6 +28,8 @@ public:
 
     // "WYKRES_00" ... "WYKRES_95", "WYKRES_100".
     static QString GaugePictureName(int result);
+    // The colour of the figure: red below 50 %, amber below 75 %, green from there on.
+    static QColor ResultColor(int result);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -325,6 +325,32 @@ void TVelResButton::paintEvent(QPaintEvent *)
         painter.setPen(plan.CaptionColor);
         DrawAntiAliasedText(painter, plan.CaptionPos.x(), plan.CaptionPos.y(), text());
     }
+    // Keyboard focus (only buttons a dialog lets the Tab key reach take it): a dotted frame.
+    if (hasFocus()) {
+        painter.setPen(QPen(plan.CaptionColor, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+}
+
+void TVelResButton::hideEvent(QHideEvent *event)
+{
+    // A screen shown again must not find its button still lit from the last visit.
+    m_state = 0;
+    m_inside = false;
+    QAbstractButton::hideEvent(event);
+}
+
+void TVelResButton::focusInEvent(QFocusEvent *event)
+{
+    update();
+    QAbstractButton::focusInEvent(event);
+}
+
+void TVelResButton::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QAbstractButton::focusOutEvent(event);
 }
 
 void TVelResButton::enterEvent(QEnterEvent *event)

@@ -97,13 +97,41 @@ void TWOwnrScrllBar::SetRynna3H(int length)
     update();
 }
 
-void TWOwnrScrllBar::SetIMG_UP(const QImage &picture) { m_pictures.Up = picture; update(); }
-void TWOwnrScrllBar::SetIMG_DOWN(const QImage &picture) { m_pictures.Down = picture; update(); }
-void TWOwnrScrllBar::SetIMG_SUWAK(const QImage &picture) { m_pictures.Suwak = picture; update(); }
-void TWOwnrScrllBar::SetIMG_RYNNA1(const QImage &picture) { m_pictures.Rynna1 = picture; update(); }
-void TWOwnrScrllBar::SetIMG_RYNNA2(const QImage &picture) { m_pictures.Rynna2 = picture; update(); }
-void TWOwnrScrllBar::SetIMG_RYNNA3(const QImage &picture) { m_pictures.Rynna3 = picture; update(); }
-void TWOwnrScrllBar::SetIMG_BKG(const QImage &picture) { m_pictures.Bkg = picture; update(); }
+void TWOwnrScrllBar::SetIMG_UP(const QImage &picture)
+{
+    m_pictures.Up = picture;
+    update();
+}
+void TWOwnrScrllBar::SetIMG_DOWN(const QImage &picture)
+{
+    m_pictures.Down = picture;
+    update();
+}
+void TWOwnrScrllBar::SetIMG_SUWAK(const QImage &picture)
+{
+    m_pictures.Suwak = picture;
+    update();
+}
+void TWOwnrScrllBar::SetIMG_RYNNA1(const QImage &picture)
+{
+    m_pictures.Rynna1 = picture;
+    update();
+}
+void TWOwnrScrllBar::SetIMG_RYNNA2(const QImage &picture)
+{
+    m_pictures.Rynna2 = picture;
+    update();
+}
+void TWOwnrScrllBar::SetIMG_RYNNA3(const QImage &picture)
+{
+    m_pictures.Rynna3 = picture;
+    update();
+}
+void TWOwnrScrllBar::SetIMG_BKG(const QImage &picture)
+{
+    m_pictures.Bkg = picture;
+    update();
+}
 
 void TWOwnrScrllBar::SetSkinPictures()
 {
@@ -145,7 +173,8 @@ void TWOwnrScrllBar::paintEvent(QPaintEvent *)
         const bool vertical = m_kind == osbVertical;
         const int across = vertical ? width() : height();
         auto span = [&](int a, int b, int inset = 0) {
-            return vertical ? QRect(inset, a, across - 2 * inset, b - a) : QRect(a, inset, b - a, across - 2 * inset);
+            return vertical ? QRect(inset, a, across - 2 * inset, b - a)
+                            : QRect(a, inset, b - a, across - 2 * inset);
         };
         const int length = Length();
         const int bh = m_buttonHeight;
@@ -168,7 +197,8 @@ void TWOwnrScrllBar::paintEvent(QPaintEvent *)
             fill(m_pictures.Rynna3, span(length - bh - m_rynna3, length - bh));
             fill(m_pictures.Up, span(0, bh));
             fill(m_pictures.Down, span(length - bh, length));
-            DrawStretchedKeepingEnds(painter, m_pictures.Suwak, span(thumb, thumb + track, 1), orientation(), 5);
+            DrawStretchedKeepingEnds(painter, m_pictures.Suwak, span(thumb, thumb + track, 1), orientation(),
+                                     5);
         }
     }
     QPainter painter(this);

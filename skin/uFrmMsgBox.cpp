@@ -57,6 +57,8 @@ TfrmMsgBox::TfrmMsgBox(QWidget *parent) : QDialog(parent, Qt::FramelessWindowHin
     btnTak = MakeButton(this, "btnTak", u"Tak"_s, 193);
     btnNie = MakeButton(this, "btnNie", u"Nie"_s, 300);
     btnOK = MakeButton(this, "btnOK", u"OK"_s, 299);
+    for (TVelResButton *button : {btnTak, btnNie, btnOK})
+        button->setFocusPolicy(Qt::TabFocus);
     connect(btnTak, &QAbstractButton::clicked, this, [this] { done(1); });
     connect(btnOK, &QAbstractButton::clicked, this, [this] { done(1); });
     connect(btnNie, &QAbstractButton::clicked, this, [this] { done(0); });
@@ -75,18 +77,19 @@ void TfrmMsgBox::Prepare(const QString &message, const QString &caption, int kin
     // The skin may have been loaded after the box was made.
     if (!Body->Skin())
         ApplySkin(this);
-    m_kind = kind == smQuestion ? smQuestion : smInformation;
+    m_kind = kind == smQuestion || kind == smQuestionDefaultNo ? kind : smInformation;
     lblTresc->SetCaption(message);
     Body->SetCaption(caption);
     const QString tak = Utils::GetInterfaceText(35);
     const QString nie = Utils::GetInterfaceText(36);
     btnTak->SetCaption(tak.isEmpty() ? u"Tak"_s : tak);
     btnNie->SetCaption(nie.isEmpty() ? u"Nie"_s : nie);
-    const bool question = m_kind == smQuestion;
+    const bool question = m_kind != smInformation;
     Body->SetIcon(question ? icoQuestion : icoInformation);
     btnTak->setVisible(question);
     btnNie->setVisible(question);
     btnOK->setVisible(!question);
+    (m_kind == smQuestion ? btnTak : m_kind == smQuestionDefaultNo ? btnNie : btnOK)->setFocus();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
@@ -99,14 +102,24 @@ int TfrmMsgBox::Execute(const QString &message, const QString &caption, int kind
     return exec() == 1 ? 1 : 0;
 }
 
+TVelResButton *TfrmMsgBox::DefaultButton() const
+{
+    // The box's focus child, whether or not the window system has made the box active yet.
+    for (TVelResButton *button : {btnTak, btnNie, btnOK}) {
+        if (focusWidget() == button && !button->isHidden())
+            return button;
+    }
+    return m_kind == smQuestion ? btnTak : m_kind == smQuestionDefaultNo ? btnNie : btnOK;
+}
+
 void TfrmMsgBox::keyPressEvent(QKeyEvent *event)
 {
-    const bool question = m_kind == smQuestion;
+    const bool question = m_kind != smInformation;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        (question ? btnTak : btnOK)->Press();
+        DefaultButton()->Press();
         return;
     case Qt::Key_Escape:
         (question ? btnNie : btnOK)->Press();

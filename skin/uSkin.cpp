@@ -303,9 +303,15 @@ void SetButtonGlyph(TVelResButton *button, const QString &imageName, int state)
         return;
     const QImage picture = SkinPictureOrNull(CurrentSkin().Handle, imageName);
     switch (state) {
-    case 1: button->SetGlyph(picture); break;
-    case 2: button->SetGlyphHot(picture); break;
-    case 3: button->SetGlyphDown(picture); break;
+    case 1:
+        button->SetGlyph(picture);
+        break;
+    case 2:
+        button->SetGlyphHot(picture);
+        break;
+    case 3:
+        button->SetGlyphDown(picture);
+        break;
     }
 }
 
@@ -373,7 +379,8 @@ void DrawAntiAliasedText(QPainter &canvas, int x, int y, const QString &text)
     canvas.drawImage(QPoint(x, y), HalveLayer(layer, w, h));
 }
 
-void DrawAntiAliasedTextInRect(QPainter &canvas, const QRect &rect, int x, int flags, const QString &text, int y)
+void DrawAntiAliasedTextInRect(QPainter &canvas, const QRect &rect, int x, int flags, const QString &text,
+                               int y)
 {
     const int w = rect.width();
     const int h = rect.height();
@@ -394,8 +401,8 @@ void DrawAntiAliasedTextInRect(QPainter &canvas, const QRect &rect, int x, int f
     canvas.drawImage(QPoint(x, y), HalveLayer(layer, w, h));
 }
 
-void DrawStretchedKeepingEnds(QPainter &painter, const QImage &picture, const QRect &target, Qt::Orientation along,
-                              int ends)
+void DrawStretchedKeepingEnds(QPainter &painter, const QImage &picture, const QRect &target,
+                              Qt::Orientation along, int ends)
 {
     if (picture.isNull() || target.isEmpty())
         return;

@@ -144,7 +144,8 @@ void DrawStretchedKeepingEnds(QPainter &painter, const QImage &picture, const QR
 void InstallSkinFonts();
 
 // The skinned question or information box: 1 for Tak/OK, 0 for Nie or closing.
-enum TSkinnedMessageKind { smQuestion = 0, smInformation = 1 };
+// smQuestionDefaultNo: a question whose Enter and Space mean "Nie", for answers that lose data.
+enum TSkinnedMessageKind { smQuestion = 0, smInformation = 1, smQuestionDefaultNo = 2 };
 int ShowSkinnedMessage(const QString &message, const QString &caption, int kind);
 
 // Tests answer the box without a modal loop: the hook gets the call instead of the form.

@@ -22,8 +22,7 @@ QList<int> DrawOrder(int count, const RandomPick &pick);
 // n different indices of 0 .. count - 1 (all of them when n >= count), in drawing order.
 QList<int> DrawWithoutReplacement(int count, int n, const RandomPick &pick);
 
-template<typename T>
-void Shuffle(QList<T> &items, const RandomPick &pick)
+template <typename T> void Shuffle(QList<T> &items, const RandomPick &pick)
 {
     QList<T> shuffled;
     shuffled.reserve(items.size());

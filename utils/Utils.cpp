@@ -4,11 +4,11 @@
 #include "utils/XmlDepth.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -53,8 +53,8 @@ QString resolvePiece(const QString &folder, const QString &piece)
     QDir dir(folder);
     if (!dir.exists())
         return exact;
-    QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                        QDir::Name);
+    QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &entry : std::as_const(entries)) {
         if (entry.compare(piece, Qt::CaseInsensitive) == 0)
             return exact.left(exact.size() - piece.size()) + entry;
@@ -186,10 +186,10 @@ QByteArray ToHtmlText(const QString &text)
         char16_t letter;
         const char *replacement;
     } table[] = {
-        {u'ę', "&#281;"}, {u'ł', "&#322;"}, {u'ś', "&#347;"}, {u'ą', "&#261;"}, {u'ż', "&#380;"},
-        {u'ź', "&#378;"}, {u'ć', "&#263;"}, {u'ń', "&#324;"}, {u'Ę', "&#280;"}, {u'Ł', "&#321;"},
-        {u'Ś', "&#346;"}, {u'Ą', "&#260;"}, {u'Ż', "&#379;"}, {u'Ź', "&#377;"}, {u'Ć', "&#262;"},
-        {u'Ń', "&#323;"},
+        {u'ę', "&#281;"}, {u'ł', "&#322;"}, {u'ś', "&#347;"}, {u'ą', "&#261;"},
+        {u'ż', "&#380;"}, {u'ź', "&#378;"}, {u'ć', "&#263;"}, {u'ń', "&#324;"},
+        {u'Ę', "&#280;"}, {u'Ł', "&#321;"}, {u'Ś', "&#346;"}, {u'Ą', "&#260;"},
+        {u'Ż', "&#379;"}, {u'Ź', "&#377;"}, {u'Ć', "&#262;"}, {u'Ń', "&#323;"},
     };
     QByteArray result;
     result.reserve(text.size());
@@ -278,7 +278,9 @@ void CreateLearnerFolders(const QString &folder, int id)
         const QString path = joined(folder, QString::number(id) + u'_' + QLatin1String(suffix));
         QDir dir;
         if (QFileInfo::exists(path) || !dir.mkdir(path))
-            throw std::runtime_error(QStringLiteral("Nie można utworzyć folderu %1").arg(QDir::toNativeSeparators(path)).toStdString());
+            throw std::runtime_error(QStringLiteral("Nie można utworzyć folderu %1")
+                                         .arg(QDir::toNativeSeparators(path))
+                                         .toStdString());
     }
 }
 
@@ -398,7 +400,8 @@ bool ParseXml(const QByteArray &bytes, QDomDocument &document, QString *error)
     }
     if (!XmlDepthWithin(text, MaxXmlDepth)) {
         if (error)
-            *error = QStringLiteral("zbyt głębokie zagnieżdżenie elementów (ponad %1 poziomów)").arg(MaxXmlDepth);
+            *error =
+                QStringLiteral("zbyt głębokie zagnieżdżenie elementów (ponad %1 poziomów)").arg(MaxXmlDepth);
         return false;
     }
     QString message;
@@ -480,14 +483,16 @@ QString XmlErrorText(const QString &parserMessage, int line, int column)
             {u"^Invalid document\\.?$", u"niepoprawny dokument"},
             {u"^Start tag expected\\.?$", u"oczekiwano znacznika otwierającego"},
             {u"^Expected character data\\.?$", u"oczekiwano tekstu"},
-            {u"^XML declaration not at start of document\\.?$", u"deklaracja XML nie stoi na początku dokumentu"},
+            {u"^XML declaration not at start of document\\.?$",
+             u"deklaracja XML nie stoi na początku dokumentu"},
             {u"^Invalid XML version string\\.?$", u"niepoprawny numer wersji XML"},
             {u"^Unsupported XML version\\.?$", u"nieobsługiwana wersja XML"},
             {u"^Invalid attribute in XML declaration\\.?$", u"niedozwolony atrybut w deklaracji XML"},
             {u"^Attribute '(.*)' redefined\\.?$", u"atrybut „\\1” powtórzony"},
             {u"^Entity '(.*)' not declared\\.?$", u"niezadeklarowana encja „\\1”"},
             {u"^Reference to undeclared entity '(.*)'\\.?$", u"odwołanie do niezadeklarowanej encji „\\1”"},
-            {u"^Namespace prefix '(.*)' not declared\\.?$", u"niezadeklarowany prefiks przestrzeni nazw „\\1”"},
+            {u"^Namespace prefix '(.*)' not declared\\.?$",
+             u"niezadeklarowany prefiks przestrzeni nazw „\\1”"},
             {u"^Encoding (.*) is unsupported\\.?$", u"nieobsługiwane kodowanie \\1"},
             {u"^(.*) is an invalid encoding name\\.?$", u"niepoprawna nazwa kodowania \\1"},
             {u"^Unexpected '(.*)'\\.?$", u"nieoczekiwany znak „\\1”"},

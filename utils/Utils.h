@@ -31,7 +31,7 @@ QString GetInterfaceText(int number);
 // The same lookup in a list of "number=text" entries other than InterfaceTexts.
 QString GetInterfaceText(const QStringList &texts, int number);
 
-QString ProductCaption(); // "Lernivo 6.0 Audivox"
+QString ProductCaption();   // "Lernivo 6.0 Audivox"
 QString ApplicationTitle(); // "Audivox", the task-bar title
 
 QString GetField(int n, const QString &text, QChar delimiter);

@@ -9,8 +9,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QHash>
 #include <QFontMetrics>
+#include <QHash>
 #include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
@@ -20,9 +20,9 @@
 #include <QToolTip>
 #include <QtEndian>
 
+#include <QWidget>
 #include <future>
 #include <mutex>
-#include <QWidget>
 
 namespace Utils {
 
@@ -50,8 +50,8 @@ QImage DecodePlainBitmap(const uchar *data, qint64 size)
     const quint32 infoSize = ReadLe32(info);
     const qint32 width = qint32(ReadLe32(info + 4));
     const qint32 height = qint32(ReadLe32(info + 8));
-    if (infoSize < 40 || infoSize > 124 || ReadLe16(info + 12) != 1 || ReadLe16(info + 14) != 24
-        || ReadLe32(info + 16) != 0 /* BI_RGB */)
+    if (infoSize < 40 || infoSize > 124 || ReadLe16(info + 12) != 1 || ReadLe16(info + 14) != 24 ||
+        ReadLe32(info + 16) != 0 /* BI_RGB */)
         return {};
     if (width <= 0 || width > 32767 || height == 0 || height < -32767 || height > 32767)
         return {};
@@ -119,7 +119,8 @@ void PrefetchPictureFile(const QString &path)
 {
     const std::lock_guard lock(prefetchMutex);
     if (!prefetched.contains(path))
-        prefetched.insert(path, std::async(std::launch::async, [path] { return DecodePictureFile(path); }).share());
+        prefetched.insert(path,
+                          std::async(std::launch::async, [path] { return DecodePictureFile(path); }).share());
 }
 
 QImage LoadPictureFile(const QString &path)
@@ -180,7 +181,8 @@ TDeferredPictureLabel::TDeferredPictureLabel(QWidget *parent, const QString &pat
 {
 }
 
-TDeferredPictureLabel::TDeferredPictureLabel(QWidget *parent, const QSize &size, std::function<QImage()> source)
+TDeferredPictureLabel::TDeferredPictureLabel(QWidget *parent, const QSize &size,
+                                             std::function<QImage()> source)
     : QLabel(parent), m_source(std::move(source))
 {
     resize(size);
@@ -207,7 +209,8 @@ QStringList BackgroundCandidates(const QString &folder)
 {
     QString path = folder;
     path.replace(u'\\', u'/');
-    path = QDir::isAbsolutePath(path) ? ResolvePath(QStringLiteral("/"), path) : ResolvePath(ProgramFolder(), path);
+    path = QDir::isAbsolutePath(path) ? ResolvePath(QStringLiteral("/"), path)
+                                      : ResolvePath(ProgramFolder(), path);
     const QDir dir(path);
     QStringList names = dir.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name);
     QStringList files;

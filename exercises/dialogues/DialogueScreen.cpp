@@ -7,6 +7,7 @@
 #include "skin/ALScrollBar.h"
 #include "skin/VelBelka.h"
 #include "skin/VelResButton.h"
+#include "skin/uSkin.h"
 #include "utils/Utils.h"
 #include "utils/UtilsGui.h"
 
@@ -125,7 +126,7 @@ QLabel *TDialogueScreen::CreatePicture(const QString &name)
 {
     auto *label = new QLabel(this);
     label->setObjectName(name);
-    label->setPixmap(Host().Picture(name));
+    label->setPixmap(QPixmap::fromImage(SkinPictureOrNull(CurrentSkin().Handle, name)));
     label->hide();
     return label;
 }
@@ -155,10 +156,34 @@ bool TDialogueScreen::LoadDialogue(const QString &path, const TDialogueReadOptio
     m_dialogue = std::move(read.Dialogue);
     m_dialogue.FilePath = path;
     SetInstruction(m_dialogue.Instruction, m_dialogue.Hint);
+    FitInstruction();
     m_scrollBar->SetPosition(0);
     m_scrollOffset = 0;
     UpdateArea();
     return read.Ok();
+}
+
+void TDialogueScreen::FitInstruction()
+{
+    // The instruction has one row above the lines: a long one is set smaller until it fits,
+    // and below the smallest size it wraps into a second row above the first.
+    TAALabel *label = Instruction();
+    if (!m_instructionRect.isValid())
+        m_instructionRect = label->geometry();
+    QFont font = label->font();
+    const QString text = label->Caption();
+    int pixels = InstructionPixels;
+    font.setPixelSize(pixels);
+    while (pixels > SmallestInstructionPixels &&
+           QFontMetrics(font).horizontalAdvance(text) > m_instructionRect.width())
+        font.setPixelSize(--pixels);
+    const bool wraps = QFontMetrics(font).horizontalAdvance(text) > m_instructionRect.width();
+    label->SetFont(font);
+    label->SetWordWrap(wraps);
+    const int rows = wraps ? 2 : 1;
+    const int height = rows == 1 ? m_instructionRect.height() : 2 * QFontMetrics(font).height() + 2;
+    label->setGeometry(m_instructionRect.left(), m_instructionRect.bottom() + 1 - height,
+                       m_instructionRect.width(), height);
 }
 
 DialogueLayout::TFlowMetrics TDialogueScreen::FlowMetrics() const

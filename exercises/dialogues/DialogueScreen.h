@@ -32,6 +32,8 @@ class TDialogueScreen : public TExerciseScreen
 public:
     static constexpr int AreaWidth = 650;
     static constexpr int AreaHeight = 550;
+    static constexpr int InstructionPixels = 20;
+    static constexpr int SmallestInstructionPixels = 15;
 
     TDialogueScreen(int kind, IExerciseHost &host, QWidget *parent = nullptr);
     ~TDialogueScreen() override;
@@ -101,6 +103,7 @@ protected:
 private:
     class TObszar;
     void ShowBackground(const QString &path);
+    void FitInstruction();
     void SetPlayAllFace(bool playing);
 
     TObszar *m_area = nullptr;
@@ -112,6 +115,7 @@ private:
     QString m_backgroundPath;
     QImage m_backgroundPicture;
     QImage m_areaBackground; // the part of the background behind the area
+    QRect m_instructionRect; // as designed, before a long instruction is fitted
     int m_scrollOffset = 0;
     QImage m_offscreen;
     TVelResButton *m_playAll = nullptr;

@@ -1,5 +1,7 @@
 #include "exercises/dialogues/Struct_Dialogi.h"
 
+#include "exercises/dialogues/Struct_Zdania.h"
+
 #include "utils/Utils.h"
 
 #include <QDomDocument>
@@ -165,7 +167,7 @@ DialogueReadResult ReadDialogue(const QByteArray &bytes, const TDialogueReadOpti
         if (Utils::ParseInteger(element.attribute(u"visible"_s), &visible))
             line.Visible = visible != 0;
         const QString sampel = element.attribute(u"sampel"_s).trimmed();
-        line.Recording = options.RecordingAsMp3 ? RecordingAsMp3(sampel) : sampel;
+        line.Recording = options.RecordingAsMp3 ? SentenceRecordingName(sampel) : sampel;
         const QString tresc = element.firstChildElement(u"tresc"_s).text().trimmed();
         line.Text = options.TreatText ? options.TreatText(tresc, dialogue.Modes) : StripGapMarks(tresc);
         line.Translation = Translation(element, options.TranslationLanguage);
@@ -206,15 +208,6 @@ QString StripGapMarks(const QString &text)
     result.remove(u'<');
     result.remove(u'>');
     return result;
-}
-
-QString RecordingAsMp3(const QString &sampel)
-{
-    const qsizetype folderEnd = std::max(sampel.lastIndexOf(u'\\'), sampel.lastIndexOf(u':'));
-    const qsizetype dot = sampel.lastIndexOf(u'.');
-    if (dot > folderEnd)
-        return sampel.left(dot) + u".mp3"_s;
-    return sampel + u".mp3"_s;
 }
 
 QString SpeakerLetter(int speaker)
@@ -279,7 +272,7 @@ QStringList InspectDialogue(const QByteArray &bytes, const QList<int> &kinds, co
         }
         QStringList played;
         for (int kind : kinds)
-            played << ((kind == 11 || kind == 14) ? RecordingAsMp3(sampel) : sampel);
+            played << ((kind == 11 || kind == 14) ? SentenceRecordingName(sampel) : sampel);
         played.removeDuplicates();
         for (const QString &name : std::as_const(played)) {
             if (reported.contains(name))

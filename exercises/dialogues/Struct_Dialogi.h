@@ -103,10 +103,6 @@ QString DialogueBackgroundPath(const QString &exercisePath);
 // Every "<" and ">" removed.
 QString StripGapMarks(const QString &text);
 
-// The sampel name as the presentation and comprehension play it: the extension (from the
-// last "." after the last "\" or ":") becomes ".mp3"; a name without one gets ".mp3".
-QString RecordingAsMp3(const QString &sampel);
-
 // A, B, C, D, E for speakers 1 to 5, as printouts and hints name them; empty for others.
 QString SpeakerLetter(int speaker);
 

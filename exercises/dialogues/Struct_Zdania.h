@@ -102,9 +102,9 @@ ZdaniaReadResult LoadSentenceExerciseFile(const QString &path, int variant, int 
 QString SentenceRecordingName(const QString &sampel);
 
 // What a course author should hear about a sentence file: a file that cannot be read, no
-// zdanie, an empty tresc, blanks at either end or doubled, a recording that is missing (the
-// recordingExists callback answers for a name as played), and a variant among `variants`
-// without an instruction in `instructionLanguage`. Empty for a sound file.
+// zdanie, an empty tresc, blanks at either end or doubled, a tab or line break in a tresc, a
+// recording that is missing (recordingExists answers for a name as played), and a variant
+// among `variants` without an instruction in `instructionLanguage`. Empty for a sound file.
 using RecordingCheck = std::function<bool(const QString &recording)>;
 QStringList InspectSentences(const QByteArray &bytes, const QList<int> &variants, int instructionLanguage,
                              RecordingCheck recordingExists);

@@ -277,7 +277,8 @@ void TExerciseScreen::PlayExerciseMedia(const QString &file, bool show)
     if (file.isEmpty())
         return;
     SetSpeakerMarks(m_mediaMarks);
-    PlayMedia(Utils::MediaPath(u"\\Media\\"_s + QString::fromUtf16(m_kind->MediaFolder) + u'\\' + file), show);
+    PlayMedia(Utils::MediaPath(u"\\Media\\"_s + QString::fromUtf16(m_kind->MediaFolder) + u'\\' + file),
+              show);
 }
 
 void TExerciseScreen::CreateCheckButtons(const QRect &check, const QRect &solution)
@@ -348,7 +349,8 @@ void TExerciseScreen::StartFirstUseNotice()
     m_checkMsgInfo->setObjectName(u"CheckMsgInfo"_s);
     m_checkMsgInfo->setSingleShot(true);
     m_checkMsgInfo->setInterval(700);
-    connect(m_checkMsgInfo, &QTimer::timeout, this, [this] { m_host.ShowFirstUseNotice(m_kind->FirstUseNotice); });
+    connect(m_checkMsgInfo, &QTimer::timeout, this,
+            [this] { m_host.ShowFirstUseNotice(m_kind->FirstUseNotice); });
     m_checkMsgInfo->start();
 }
 

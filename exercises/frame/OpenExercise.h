@@ -14,7 +14,8 @@ struct TExerciseOpener
 {
     int Kind;
     // Opens the file at path with the package's speaker marks; null when it could not.
-    std::function<TExerciseScreen *(const QString &path, const QString &mediaMarks, IExerciseHost &host)> Open;
+    std::function<TExerciseScreen *(const QString &path, const QString &mediaMarks, IExerciseHost &host)>
+        Open;
 };
 
 // "Brak pliku ćwiczenia! (n)" with the kind's number when path is not a file; true otherwise.
@@ -23,7 +24,7 @@ bool CheckExerciseFileExists(int kind, const QString &path);
 void PresentExerciseScreen(TExerciseScreen *screen, const QString &path, const QString &mediaMarks,
                            IExerciseHost &host);
 
-template<typename Screen>
+template <typename Screen>
 Screen *OpenExerciseScreen(const QString &path, const QString &mediaMarks, IExerciseHost &host)
 {
     if (!CheckExerciseFileExists(Screen::KindCode, path))

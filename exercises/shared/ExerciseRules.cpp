@@ -1,5 +1,7 @@
 #include "exercises/shared/ExerciseRules.h"
 
+#include "exercises/shared/AnswerHint.h"
+
 #include "utils/Utils.h"
 
 #include <QFileInfo>
@@ -15,12 +17,10 @@ int TScore::Percent() const
     return ScorePercent(Good, Total()).value_or(0);
 }
 
-
 QString AnswerHint(const QString &learnerAnswer)
 {
-    if (learnerAnswer.isEmpty())
-        return u"<B>"_s + Utils::GetInterfaceText(2) + u"</B>"_s;
-    return Utils::GetInterfaceText(1) + u" <B>"_s + learnerAnswer + u"</B>"_s;
+    // One builder for every screen (AnswerHint.h): the learner's text never acts as markup.
+    return ::AnswerHint(learnerAnswer);
 }
 
 bool ParseExerciseXml(const QByteArray &bytes, TExerciseXml &xml, QString *error)

@@ -37,7 +37,6 @@ struct TScore
     int Percent() const;
 };
 
-
 // The hover hint over a wrong answer after the check: interface text 1 followed by the
 // learner's answer in bold, or interface text 2 in bold when the learner gave none.
 QString AnswerHint(const QString &learnerAnswer);

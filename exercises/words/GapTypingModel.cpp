@@ -350,8 +350,8 @@ QByteArray TGapText::PrintPage(const QString &heading) const
     return page;
 }
 
-FlowText::Layout LayOutPhrases(const QList<TWyrazTekstu> &phrases, const FlowText::Measure &measure, int width,
-                               int lineHeight, int wordSpacing)
+FlowText::Layout LayOutPhrases(const QList<TWyrazTekstu> &phrases, const FlowText::Measure &measure,
+                               int width, int lineHeight, int wordSpacing)
 {
     FlowText::Layout layout;
     FlowText::Cursor c(width, lineHeight, wordSpacing);

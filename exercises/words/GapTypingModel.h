@@ -139,7 +139,7 @@ private:
 // new line, </IMG> goes back to the line start, <AK> moves on 20 pixels, <I> and <B> as in
 // the gap text. A wrapped line starts at 0 in bold (a phrase) and 20 pixels in otherwise (an
 // explanation goes on indented). Styles and spacing start afresh at every layout.
-FlowText::Layout LayOutPhrases(const QList<TWyrazTekstu> &phrases, const FlowText::Measure &measure, int width,
-                               int lineHeight, int wordSpacing);
+FlowText::Layout LayOutPhrases(const QList<TWyrazTekstu> &phrases, const FlowText::Measure &measure,
+                               int width, int lineHeight, int wordSpacing);
 
 } // namespace GapTyping

@@ -17,8 +17,8 @@ namespace TestModel {
 
 // Gives a uniformly chosen index in 0..count-1; the program draws from a generator seeded
 // from the clock, tests script the draws.
-using Utils::RandomPick;
 using Utils::DrawOrder;
+using Utils::RandomPick;
 
 // Shuffles the groups, then the answers of each group; a group's CorrectList becomes the
 // shown position (1-based) of its file's first answer. Correct flags travel with answers.

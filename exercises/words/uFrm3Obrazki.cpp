@@ -2,6 +2,8 @@
 
 #include "exercises/frame/ExerciseHost.h"
 #include "learner/Struct_Config.h"
+#include "learner/TUser.h"
+#include "media/uFrmAnalizator.h"
 #include "skin/AALabel.h"
 #include "skin/Vel3ObrazkiFrame.h"
 #include "skin/VelProgress.h"
@@ -127,10 +129,16 @@ void Tfrm3Obrazki::CreateComponents()
     btnMedia = CreateListenButton(u"btnMedia"_s, QRect(790, 520, 200, 50));
     btnMedia->SetCaption(Utils::GetInterfaceText(42));
 
-    // The voice analyser's button stays hidden on this screen.
+    // The voice analyser's button stays hidden on this screen; shown, it would compare the
+    // learner's voice with the turn's recording.
     btnAnalizator = CreateButton(u"btnAnalizator"_s, QRect(790, 592, 200, 50));
     btnAnalizator->SetCaption(Utils::GetInterfaceText(95));
     btnAnalizator->hide();
+    connect(btnAnalizator, &QAbstractButton::clicked, this, [this] {
+        if (const TGrupaObrazkow *turn = Przebieg.Current())
+            OpenVoiceAnalyser(Utils::ProgramPath(u"\\Media\\3Obrazki\\"_s + turn->Recording),
+                              Host().LoggedInUser().Id, this);
+    });
 
     btnSpr = CreateButton(u"btnSpr"_s, QRect(790, 665, 200, 50));
     connect(btnSpr, &QAbstractButton::clicked, this, [this] { btnSprClick(); });

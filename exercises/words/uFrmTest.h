@@ -3,10 +3,10 @@
 // groups; the learner marks answers, checks, sees the score and the right answers, and may
 // take the test again in a fresh random order. The sheet's rules live in TestModel.
 
+#include "exercises/frame/ExerciseScreen.h"
 #include "exercises/words/Struct_Test.h"
 #include "exercises/words/TestModel.h"
 #include "reference/Slownik.h"
-#include "exercises/frame/ExerciseScreen.h"
 
 #include <QHash>
 #include <QImage>

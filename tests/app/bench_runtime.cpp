@@ -39,16 +39,19 @@ QByteArray definitions()
 {
     QByteArray groups;
     for (int g = 1; g <= Groups; ++g) {
-        groups += "<grupa id=\"" + QByteArray::number(g) + "\"><tlumaczenie id=\"0\">Grupa " + QByteArray::number(g) +
-                  "</tlumaczenie><tlumaczenie id=\"1\">Group " + QByteArray::number(g) + "</tlumaczenie></grupa>\n";
+        groups += "<grupa id=\"" + QByteArray::number(g) + "\"><tlumaczenie id=\"0\">Grupa " +
+                  QByteArray::number(g) + "</tlumaczenie><tlumaczenie id=\"1\">Group " +
+                  QByteArray::number(g) + "</tlumaczenie></grupa>\n";
     }
     QByteArray hints;
     for (int id = 1; id <= 117; ++id) {
-        hints += "<hint id=\"" + QByteArray::number(id) + "\"><tlumaczenie id=\"0\">Tekst " + QByteArray::number(id) +
-                 "</tlumaczenie><tlumaczenie id=\"1\">Text " + QByteArray::number(id) + "</tlumaczenie></hint>\n";
+        hints += "<hint id=\"" + QByteArray::number(id) + "\"><tlumaczenie id=\"0\">Tekst " +
+                 QByteArray::number(id) + "</tlumaczenie><tlumaczenie id=\"1\">Text " +
+                 QByteArray::number(id) + "</tlumaczenie></hint>\n";
     }
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<definitions><languages>"
-           "<lang id=\"0\" trans=\"true\">polski</lang><lang id=\"1\" trans=\"false\">English</lang></languages>\n"
+           "<lang id=\"0\" trans=\"true\">polski</lang><lang id=\"1\" "
+           "trans=\"false\">English</lang></languages>\n"
            "<groups>" +
            groups + "</groups>\n<hinty>" + hints + "</hinty></definitions>\n";
 }
@@ -58,8 +61,9 @@ QByteArray exercise(int n)
     const QByteArray number = QByteArray::number(n);
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<cwiczenie><config><id>" + number +
            "</id><nazwa id=\"0\">Ćwiczenie " + number + "</nazwa><nazwa id=\"1\">Exercise " + number +
-           "</nazwa><multimedia></multimedia><grupa>" + QByteArray::number(n % Groups + 1) + "</grupa><poziom>" +
-           QByteArray::number(n % 4 + 1) + "</poziom><typ_cw>" + QByteArray::number(n % 2 ? 3 : 4) +
+           "</nazwa><multimedia></multimedia><grupa>" + QByteArray::number(n % Groups + 1) +
+           "</grupa><poziom>" + QByteArray::number(n % 4 + 1) + "</poziom><typ_cw>" +
+           QByteArray::number(n % 2 ? 3 : 4) +
            "</typ_cw><param1>0</param1><param2>0</param2></config><body/></cwiczenie>\n";
 }
 
@@ -121,7 +125,8 @@ private slots:
         TVelListBox *list = selection->ExerciseList();
         QVERIFY(list->Count() > TfrmWyborCwiczenia::VisibleRows);
         QImage target(list->size(), QImage::Format_ARGB32_Premultiplied);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             list->viewport()->render(&target);
         }
         selection->CollapseAll();
@@ -131,7 +136,8 @@ private slots:
     void switchInterfaceLanguage()
     {
         int language = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             language = 1 - language;
             menu->SwitchInterfaceLanguage(language);
         }

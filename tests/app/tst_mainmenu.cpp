@@ -1,13 +1,15 @@
 // The main menu on a small course in a temporary program folder: its two entries, the hover
 // frame, the start sound, logout and a new login, the language switch and the exit question.
 
+#include "CaptionCheck.h"
+#include "app/StartUp.h"
 #include "app/uMain.h"
 #include "app/uPodklad.h"
 #include "course/Catalogue.h"
 #include "learner/TUser.h"
-#include "app/StartUp.h"
 #include "learner/uLogowanie.h"
 #include "media/SoundService.h"
+#include "reference/uFrmPomoc.h"
 #include "runtime/uFrmNawigacja.h"
 #include "runtime/uFrmWyborCwiczenia.h"
 #include "skin/AALabel.h"
@@ -43,8 +45,9 @@ QByteArray definitions()
 {
     QByteArray hints;
     const QList<std::pair<int, const char *>> texts = {
-        {25, "Ustawienia"}, {28, "Nauka"},   {29, "Zalogowany:"}, {33, "Pytanie"}, {34, "Zakończyć?"},
-        {59, "Informacja"}, {78, "Wylogować?"}, {87, "Powtórki"}, {108, "Brak powtórek"}, {112, "Wyloguj"},
+        {25, "Ustawienia"},  {26, "Słownik"},  {27, "Pomoc"},          {28, "Nauka"},
+        {29, "Zalogowany:"}, {33, "Pytanie"},  {34, "Zakończyć?"},     {59, "Informacja"},
+        {78, "Wylogować?"},  {87, "Powtórki"}, {108, "Brak powtórek"}, {112, "Wyloguj"},
     };
     for (const auto &[id, text] : texts) {
         hints += "<hint id=\"" + QByteArray::number(id) + "\"><tlumaczenie id=\"0\">" + text +
@@ -64,7 +67,8 @@ QByteArray exercise(int kind, const char *title)
                       "<nazwa id=\"0\">") +
            title + "</nazwa><nazwa id=\"1\">" + title + "</nazwa><nazwa id=\"2\">" + title +
            "</nazwa><multimedia></multimedia><grupa>1</grupa><poziom>1</poziom><typ_cw>" +
-           QByteArray::number(kind) + "</typ_cw><param1>0</param1><param2>0</param2></config><body/></cwiczenie>\n";
+           QByteArray::number(kind) +
+           "</typ_cw><param1>0</param1><param2>0</param2></config><body/></cwiczenie>\n";
 }
 
 class RecordingSound : public Media::ISoundService
@@ -92,10 +96,7 @@ private:
     int answer = 1;
 
     QWidget *child(const QString &name) { return menu->findChild<QWidget *>(name); }
-    void click(const QString &area)
-    {
-        QTest::mouseClick(child(area), Qt::LeftButton, {}, QPoint(10, 10));
-    }
+    void click(const QString &area) { QTest::mouseClick(child(area), Qt::LeftButton, {}, QPoint(10, 10)); }
 
 private slots:
     void initTestCase()
@@ -110,8 +111,7 @@ private slots:
 
     void init()
     {
-        const QString bundle =
-            qEnvironmentVariable("AUDIVOX_TEST_PROGRAM_DIR") + u'/' + SkinBundleFileName();
+        const QString bundle = qEnvironmentVariable("AUDIVOX_TEST_PROGRAM_DIR") + u'/' + SkinBundleFileName();
         if (!QFileInfo::exists(bundle))
             QSKIP("no skin bundle in the assembled program folder");
         dir = std::make_unique<QTemporaryDir>();
@@ -210,6 +210,26 @@ private slots:
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(child(u"PaintBox2"_s), &leave);
         QVERIFY(!frame->isVisible());
+
+        // Over an entry's caption and over the publisher's link ("Lernivo" of the background) the
+        // frame is a line round them: what it encloses stays as it was (the skin's frame, with
+        // its opaque white middle and bands, hid both).
+        const auto *caption = menu->findChild<TAALabel *>(u"btnSpisCwiczen"_s);
+        const std::pair<QString, QRect> places[] = {
+            {u"PaintBox1"_s, caption->geometry()},
+            {u"PaintBox3"_s, child(u"PaintBox3"_s)->geometry().adjusted(4, 4, -4, -4)}};
+        for (const auto &[area, place] : places) {
+            const QImage without = menu->grab(place).toImage();
+            QApplication::sendEvent(child(area), &enter);
+            QVERIFY(frame->isVisible());
+            const QImage with = menu->grab(place).toImage();
+            qint64 change = 0;
+            for (int y = 0; y < with.height(); ++y)
+                for (int x = 0; x < with.width(); ++x)
+                    change += qAbs(qGray(with.pixel(x, y)) - qGray(without.pixel(x, y)));
+            QVERIFY2(change / (with.width() * with.height()) < 40, qPrintable(area));
+            QApplication::sendEvent(child(area), &leave);
+        }
     }
 
     void startSoundPlaysOnce()
@@ -245,8 +265,14 @@ private slots:
         QCOMPARE(selection->ExerciseList()->Count(), 1);
         QVERIFY(frmLogowanie && frmLogowanie->isVisible());
 
+        // The forms' designed captions are class names: a login that keeps the language must
+        // still put the texts in.
+        menu->findChild<TVelResButton *>(u"btnWyloguj"_s)->SetCaption(u"VelResButton"_s);
+        menu->findChild<TAALabel *>(u"btnSpisCwiczen"_s)->SetCaption(u"AntiAliasLabel"_s);
         frmLogowanie->LoginProfile(0);
         QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(CaptionCheck::Problems(menu), QStringList());
+        QCOMPARE(menu->findChild<TVelResButton *>(u"btnWyloguj"_s)->Caption(), u"Wyloguj"_s);
         QVERIFY(menu->findChild<QWidget *>(u"btn_nawigacja_help"_s));
         QCOMPARE(menu->LoggedInUser.Name, u"Anna"_s);
         click(u"PaintBox1"_s);
@@ -274,6 +300,41 @@ private slots:
         click(u"PaintBox1"_s);
         QVERIFY(selection->isVisible());
         QCOMPARE(selection->ExerciseList()->Count(), 1);
+    }
+
+    // The publisher link goes to the system's browser; with none, the page opens in the
+    // program's own help window.
+    void publisherLink_data()
+    {
+        QTest::addColumn<bool>("browser");
+        QTest::addRow("a browser") << true;
+        QTest::addRow("no browser") << false;
+    }
+
+    void publisherLink()
+    {
+        QFETCH(bool, browser);
+        writeFile(Utils::ProgramFolder() + u"/Pomoc/h_about.html"_s, "<html><body>O programie</body></html>");
+        QList<QUrl> asked;
+        menu->SetUrlOpener([&](const QUrl &url) {
+            asked << url;
+            return browser;
+        });
+        menu->show();
+        click(u"PaintBox3"_s);
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.first().fileName(), u"h_about.html"_s);
+        TfrmPomoc *help = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *found = qobject_cast<TfrmPomoc *>(window); found && found->isVisible())
+                help = found;
+        }
+        QCOMPARE(help != nullptr, !browser);
+        if (help) {
+            QCOMPARE(QFileInfo(help->CurrentPage()).fileName(), u"h_about.html"_s);
+            help->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
     }
 
     void exitAsksAndClosesTheBackdrop()

@@ -95,8 +95,8 @@ void TestStartup::backdropCoversScreen()
     QVERIFY(wait->isHidden());
     QCOMPARE(wait->text(), u"Czytam dane... Proszę czekać..."_s);
     auto centred = [&] {
-        return wait->x() == (backdrop.width() - wait->width()) / 2
-               && wait->y() == (backdrop.height() - wait->height()) / 2;
+        return wait->x() == (backdrop.width() - wait->width()) / 2 &&
+               wait->y() == (backdrop.height() - wait->height()) / 2;
     };
     QVERIFY(centred());
     backdrop.SetWaitText(u"Wczytuję dane ucznia, chwileczkę..."_s);
@@ -131,7 +131,7 @@ void TestStartup::handOffRunsOnceAfterTheClick()
     backdrop.StartHandOff();
     QVERIFY(backdrop.Busy());
     backdrop.StartHandOff(); // a second click while pending is ignored
-    QCOMPARE(opened, 0);    // nothing happens inside the click
+    QCOMPARE(opened, 0);     // nothing happens inside the click
     QTRY_COMPARE(opened, 1);
     QVERIFY(busyDuringOpen);
     QVERIFY(!backdrop.Busy());
@@ -161,8 +161,8 @@ void TestStartup::secondStartExitsAtOnce()
     if (!QFileInfo(program).isExecutable())
         QSKIP("the program is not built");
     QTemporaryDir runtime;
-    QVERIFY(QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                      | QFileDevice::ExeOwner));
+    QVERIFY(QFile::setPermissions(runtime.path(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
@@ -183,7 +183,7 @@ void TestStartup::secondStartExitsAtOnce()
     QVERIFY(second.readAllStandardOutput().isEmpty());
 
     QCOMPARE(first.state(), QProcess::Running); // untouched
-    QTest::qWait(1500); // its start-up done, workers and all
+    QTest::qWait(1500);                         // its start-up done, workers and all
     first.kill();
     first.waitForFinished();
     // Threads start before the application object: Qt must still know this one as the main thread.

@@ -3,14 +3,22 @@
 // repetitions, logout and the exit question. Nothing along the way may raise an error box. The
 // skinned questions are answered by pressing their buttons, as the learner would.
 
+#include "CaptionCheck.h"
 #include "app/StartUp.h"
 #include "app/uMain.h"
 #include "app/uPodklad.h"
 #include "course/Catalogue.h"
+#include "exercises/words/uFrmTest.h"
+#include "learner/uFrmInputPass.h"
 #include "learner/uFrmNewUser.h"
+#include "learner/uFrmUstawienia.h"
 #include "learner/uLogowanie.h"
+#include "reference/uFrmPomoc.h"
+#include "reference/uSlownik.h"
 #include "runtime/uFrmNawigacja.h"
 #include "runtime/uFrmWyborCwiczenia.h"
+#include "skin/VelBelka.h"
+#include "skin/VelCheckBox.h"
 #include "skin/VelListBox.h"
 #include "skin/VelResButton.h"
 #include "skin/uFrmMsgBox.h"
@@ -60,6 +68,32 @@ void answerMessageBox(const char *button)
         QTest::mouseClick(box->findChild<TVelResButton *>(QString::fromLatin1(button)), Qt::LeftButton);
     });
 }
+
+// The help window shown now, or null.
+TfrmPomoc *shownHelp()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *help = qobject_cast<TfrmPomoc *>(window); help && help->isVisible())
+            return help;
+    }
+    return nullptr;
+}
+
+// The multiple-choice screen shown now, or null.
+TfrmTest *shownTest()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *test = qobject_cast<TfrmTest *>(window); test && test->isVisible())
+            return test;
+    }
+    return nullptr;
+}
+
+#define VERIFY_CAPTIONS(screen)                                                                              \
+    do {                                                                                                     \
+        const QStringList problems = CaptionCheck::Problems(screen);                                         \
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u" | "_s)));                                   \
+    } while (false)
 
 TVelResButton *button(QWidget *form, const QString &name)
 {
@@ -175,6 +209,190 @@ private slots:
         // Exit through the confirmation.
         answerMessageBox("btnTak");
         QTest::mouseClick(frmLogowanie->btnClose, Qt::LeftButton);
+        QTRY_COMPARE(closed.size(), 1);
+
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u" | "_s)));
+        Utils::SetSystemErrorHandler({});
+        DestroyProgramScreens();
+    }
+
+    // Help from every dialog, used while the dialog is open and closed after it; captions on every
+    // screen; a right-click look-up after a translation search; help left open while the numbered
+    // button moves on. No error box anywhere.
+    void helpCaptionsAndLookUpAlongTheWay()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString assembled = qEnvironmentVariable("AUDIVOX_TEST_PROGRAM_DIR");
+        if (!QFileInfo::exists(assembled + u"/Config/definitions.xml"_s))
+            QSKIP("the program folder is not assembled");
+        QTemporaryDir dir;
+        QVERIFY(linkProgramFolder(assembled, dir.path()));
+        Utils::SetProgramFolder(dir.path());
+        Utils::SetMediaRoot(dir.path());
+        QStringList errors;
+        Utils::SetSystemErrorHandler([&errors](const QString &, const QString &text) { errors << text; });
+
+        const TStartUpResult startUp = CreateProgramScreens();
+        QVERIFY(startUp.Login);
+        QTRY_VERIFY(startUp.Login->isVisible());
+        VERIFY_CAPTIONS(startUp.Login);
+
+        // The profile dialog: F1 gives help that works above the dialog; the dialog then ends
+        // first, and help's "Wróć" closes help alone.
+        QPointer<TfrmPomoc> help;
+        QString pageAboveDialog;
+        whenModal([&](QWidget *modal) {
+            auto *dialog = qobject_cast<TfrmNewUser *>(modal);
+            QVERIFY(dialog);
+            VERIFY_CAPTIONS(dialog);
+            QTest::keyClick(dialog, Qt::Key_F1);
+            help = shownHelp();
+            QVERIFY(help);
+            QTest::mouseClick(help->findChild<TVelResButton *>(u"btnSpis"_s), Qt::LeftButton);
+            pageAboveDialog = QFileInfo(help->CurrentPage()).fileName();
+            dialog->reject();
+        });
+        QTest::mouseClick(startUp.Login->btnStworzProfil, Qt::LeftButton);
+        QCOMPARE(pageAboveDialog, u"h_index.html"_s);
+        QVERIFY(help);
+        VERIFY_CAPTIONS(help.data());
+        QTest::mouseClick(help->findChild<TVelResButton *>(u"btnBelkaWroc"_s), Qt::LeftButton);
+        QTRY_VERIFY(!help);
+
+        // A protected profile.
+        whenModal([](QWidget *modal) {
+            auto *dialog = qobject_cast<TfrmNewUser *>(modal);
+            QVERIFY(dialog);
+            QTest::keyClicks(dialog->eLogin, u"Ola"_s);
+            dialog->chPass->click();
+            QTest::keyClicks(dialog->eHaslo, u"abc1"_s);
+            QTest::keyClicks(dialog->eHaslo2, u"abc1"_s);
+            QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+        });
+        QTest::mouseClick(startUp.Login->btnStworzProfil, Qt::LeftButton);
+        QCOMPARE(startUp.Login->Profiles().Lines.size(), 1);
+
+        // The password prompt: help shows no learner (nobody is logged in) and asks for no
+        // figure picture; the prompt is answered and freed while help is still open.
+        whenModal([&](QWidget *modal) {
+            auto *prompt = qobject_cast<TfrmInputPass *>(modal);
+            QVERIFY(prompt);
+            VERIFY_CAPTIONS(prompt);
+            QTest::keyClick(prompt, Qt::Key_F1);
+            help = shownHelp();
+            QVERIFY(help);
+            QVERIFY(!help->findChild<TVelBelka *>(u"Belka"_s)->PokazZalogowanie());
+            prompt->ePass->setText(u"abc1"_s);
+            prompt->btnOk->click();
+        });
+        QPointer<TfrmLogowanie> login = startUp.Login;
+        QTest::mouseClick(login->Lista->viewport(), Qt::LeftButton, {}, QPoint(200, 30));
+        QTRY_VERIFY(frmMain->isVisible());
+        QVERIFY(help);
+        QTest::mouseClick(help->findChild<TVelResButton *>(u"btnBelkaWroc"_s), Qt::LeftButton);
+        QTRY_VERIFY(!help);
+        QTRY_VERIFY(login.isNull());
+
+        // The main menu after a login that kept the language: every caption in place.
+        VERIFY_CAPTIONS(frmMain);
+
+        // The settings dialog: help shows the learner from the session; Enter saves.
+        bool settingsSaved = false;
+        whenModal([&](QWidget *modal) {
+            auto *settings = qobject_cast<TfrmUstawienia *>(modal);
+            QVERIFY(settings);
+            VERIFY_CAPTIONS(settings);
+            QTest::keyClick(settings, Qt::Key_F1);
+            help = shownHelp();
+            QVERIFY(help);
+            const auto *bar = help->findChild<TVelBelka *>(u"Belka"_s);
+            QVERIFY(bar->PokazZalogowanie());
+            QCOMPARE(bar->Zalogowany(), u"Ola"_s);
+            QTest::mouseClick(help->findChild<TVelResButton *>(u"btnBelkaWroc"_s), Qt::LeftButton);
+            connect(settings, &QDialog::accepted, settings, [&settingsSaved] { settingsSaved = true; });
+            QTest::keyClick(settings, Qt::Key_Return);
+        });
+        QTest::mouseClick(button(frmMain, u"btnBelkaUstawienia"_s), Qt::LeftButton);
+        QVERIFY(settingsSaved);
+        QTRY_VERIFY(!help);
+
+        // The learner has read the word exercises' first-use notice before (it would stand in the
+        // way of this walk 700 ms after the test opens).
+        frmMain->Settings.WordNoticePending = 0;
+
+        // Learning: the table of contents, then the first test of a package of two tests.
+        QTest::mouseClick(frmMain->findChild<QWidget *>(u"PaintBox1"_s), Qt::LeftButton, {}, QPoint(20, 20));
+        QTRY_VERIFY(frmWyborCwiczenia->isVisible());
+        VERIFY_CAPTIONS(frmWyborCwiczenia);
+        Course::TElement *package = nullptr;
+        for (Course::TElement *node : frmNawigacja->CatalogueList()) {
+            if (node->NodeType == Course::NodeType::Package && node->ChildCount() >= 2 &&
+                node->Children.at(0)->Kind == TfrmTest::KindCode &&
+                node->Children.at(1)->Kind == TfrmTest::KindCode)
+                package = node;
+        }
+        QVERIFY2(package, "the sample course has a package of two tests");
+        frmNawigacja->SetCurrent(package->Children.at(0));
+        OpenExercise(package->Children.at(0)->Kind, package->Children.at(0)->FileName,
+                     package->Children.at(0)->MediaMarks);
+        QPointer<TfrmTest> first = shownTest();
+        QVERIFY(first);
+        VERIFY_CAPTIONS(first.data());
+
+        // The learner searched the translations once; a right click on a word of the test still
+        // looks the English headword up.
+        QTest::mouseClick(button(first, u"btn_nawigacja_slownik"_s), Qt::LeftButton);
+        QTRY_VERIFY(frmSlownik->isVisible());
+        VERIFY_CAPTIONS(frmSlownik);
+        QTest::mouseClick(frmSlownik->findChild<TVelCheckBox *>(u"rdSzukajTlumaczenia"_s), Qt::LeftButton);
+        auto *search = frmSlownik->findChild<QLineEdit *>(u"edtSzukaj"_s);
+        search->setText(u"dom"_s);
+        QTest::keyClick(search, Qt::Key_Return);
+        QVERIFY(!frmSlownik->Results().isEmpty());
+        frmSlownik->close();
+        auto *area = first->findChild<QWidget *>(u"Obszar"_s);
+        area->grab(); // the word positions are those of the last paint
+        QVERIFY(first->WordPositions().Count() > 0);
+        QString word;
+        QPoint at;
+        for (const TSlowko &w : first->WordPositions().Items()) {
+            if (frmSlownik->NormaliseLookupWord(w.Word).size() > 2) {
+                word = w.Word;
+                at = w.Rect.center();
+                break;
+            }
+        }
+        QVERIFY(!word.isEmpty());
+        QTest::mouseClick(area, Qt::RightButton, {}, at);
+        QTRY_VERIFY(frmSlownik->isVisible());
+        QVERIFY(frmSlownik->findChild<TVelCheckBox *>(u"rdSzukajSlowka"_s)->Checked());
+        const QString headword = search->text().toLower();
+        for (const TDane &entry : frmSlownik->Results())
+            QVERIFY2(entry.Headword.trimmed().toLower().startsWith(headword), qPrintable(entry.Headword));
+        frmSlownik->close();
+
+        // Help opened from the test stays open while the numbered button moves on; the test is
+        // freed under it, and "Wróć" then closes help alone.
+        QTest::keyClick(first, Qt::Key_F1);
+        help = shownHelp();
+        QVERIFY(help);
+        QCOMPARE(help->Owner(), first.data());
+        QTest::mouseClick(button(first, u"btn_nawigacja_2"_s), Qt::LeftButton);
+        QTRY_VERIFY(first.isNull());
+        QTRY_VERIFY(shownTest());
+        QVERIFY(help);
+        QTest::mouseClick(help->findChild<TVelResButton *>(u"btnBelkaWroc"_s), Qt::LeftButton);
+        QTRY_VERIFY(!help);
+        VERIFY_CAPTIONS(shownTest());
+
+        // Back, back, exit.
+        QTest::mouseClick(button(shownTest(), u"btn_nawigacja_wroc"_s), Qt::LeftButton);
+        QTRY_VERIFY(frmWyborCwiczenia->isVisible());
+        QTest::mouseClick(button(frmWyborCwiczenia, u"btn_nawigacja_wroc"_s), Qt::LeftButton);
+        QTRY_VERIFY(frmMain->isVisible());
+        QSignalSpy closed(frmPodklad, &TfrmPodklad::Closed);
+        answerMessageBox("btnTak");
+        QTest::mouseClick(button(frmMain, u"btn_nawigacja_zamknij"_s), Qt::LeftButton);
         QTRY_COMPARE(closed.size(), 1);
 
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u" | "_s)));

@@ -28,10 +28,11 @@ std::unique_ptr<CourseFixture> makeCourse(int files)
 
     QString body;
     for (int line = 0; line < 30; ++line)
-        body += QStringLiteral("<kwestia id=\"%1\"><osoba>A</osoba><tekst>Could you tell me the way to the "
-                               "station, please?</tekst><tlumaczenie id=\"0\">Czy może mi pan powiedzieć, jak "
-                               "dojść na dworzec?</tlumaczenie></kwestia>")
-                    .arg(line);
+        body +=
+            QStringLiteral("<kwestia id=\"%1\"><osoba>A</osoba><tekst>Could you tell me the way to the "
+                           "station, please?</tekst><tlumaczenie id=\"0\">Czy może mi pan powiedzieć, jak "
+                           "dojść na dworzec?</tlumaczenie></kwestia>")
+                .arg(line);
     for (int i = 0; i < files; ++i) {
         const int group = 1 + i % 20;
         const QString name = QStringLiteral("cw%1.xml").arg(i, 5, 10, QChar(u'0'));
@@ -42,8 +43,9 @@ std::unique_ptr<CourseFixture> makeCourse(int files)
         } else if (i % 10 == 7) {
             QString items = QStringLiteral("<znaczniki_nagrania>0#10#20</znaczniki_nagrania>");
             for (int k = 0; k < 3; ++k)
-                items += QStringLiteral("<element_paczki id=\"%1\"><nazwa id=\"0\">Część %1</nazwa><poziom>1</poziom>"
-                                        "<typ_cw>3</typ_cw><plik>p%2_%1.xml</plik></element_paczki>")
+                items += QStringLiteral(
+                             "<element_paczki id=\"%1\"><nazwa id=\"0\">Część %1</nazwa><poziom>1</poziom>"
+                             "<typ_cw>3</typ_cw><plik>p%2_%1.xml</plik></element_paczki>")
                              .arg(k)
                              .arg(i);
             exercise = CourseFixture::Exercise(100, group, QStringLiteral("Pakiet %1").arg(i), {}, 1,
@@ -80,7 +82,8 @@ void BM_LoadCatalogue(benchmark::State &state)
         benchmark::DoNotOptimize(catalogue.CatalogueList.size());
     }
     state.SetComplexityN(files);
-    state.counters["files/s"] = benchmark::Counter(double(files), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["files/s"] =
+        benchmark::Counter(double(files), benchmark::Counter::kIsIterationInvariantRate);
 }
 
 } // namespace

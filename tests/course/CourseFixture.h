@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -65,9 +64,9 @@ public:
     }
 
     // An exercise file's text; body is inserted as it stands.
-    static QString Exercise(int kind, int group, const QString &titlePl, const QString &titleEn = {}, int level = 1,
-                            const QString &param1 = {}, const QString &param2 = {}, const QString &body = {},
-                            const QString &multimedia = {})
+    static QString Exercise(int kind, int group, const QString &titlePl, const QString &titleEn = {},
+                            int level = 1, const QString &param1 = {}, const QString &param2 = {},
+                            const QString &body = {}, const QString &multimedia = {})
     {
         QString titles = QStringLiteral("<nazwa id=\"0\">%1</nazwa>").arg(titlePl);
         if (!titleEn.isEmpty())
@@ -75,8 +74,8 @@ public:
         return QStringLiteral("<cwiczenie><config><id>1</id>%1<multimedia>%2</multimedia><grupa>%3</grupa>"
                               "<poziom>%4</poziom><typ_cw>%5</typ_cw><param1>%6</param1><param2>%7</param2>"
                               "</config><body>%8</body></cwiczenie>")
-            .arg(titles, multimedia, QString::number(group), QString::number(level), QString::number(kind), param1,
-                 param2, body);
+            .arg(titles, multimedia, QString::number(group), QString::number(level), QString::number(kind),
+                 param1, param2, body);
     }
 
     static QByteArray Utf8(const QString &exercise)

@@ -38,12 +38,19 @@ QStringList outline(const QList<TElement *> &list)
     return lines;
 }
 
-const QStringList standardHints{u"9:Prezentacja:Presentation"_s, u"10:Słuchanie:Listening"_s,
-                                u"11:Zrozumienie:Comprehension"_s, u"12:Uzupełnianie:Completion"_s,
-                                u"13:Układanie zdań:Arranging"_s, u"14:Dyktando:Dictation"_s,
-                                u"15:Tłumaczenie:Translation"_s, u"16:Słowa A:Words A"_s,
-                                u"17:Słowa B:Words B"_s, u"18:Słowa C:Words C"_s, u"19:Słowa D:Words D"_s,
-                                u"20:Układanie dialogu:Dialogue arranging"_s, u"38:Wczytuję ćwiczenia...:Loading..."_s};
+const QStringList standardHints{u"9:Prezentacja:Presentation"_s,
+                                u"10:Słuchanie:Listening"_s,
+                                u"11:Zrozumienie:Comprehension"_s,
+                                u"12:Uzupełnianie:Completion"_s,
+                                u"13:Układanie zdań:Arranging"_s,
+                                u"14:Dyktando:Dictation"_s,
+                                u"15:Tłumaczenie:Translation"_s,
+                                u"16:Słowa A:Words A"_s,
+                                u"17:Słowa B:Words B"_s,
+                                u"18:Słowa C:Words C"_s,
+                                u"19:Słowa D:Words D"_s,
+                                u"20:Układanie dialogu:Dialogue arranging"_s,
+                                u"38:Wczytuję ćwiczenia...:Loading..."_s};
 
 } // namespace
 
@@ -91,9 +98,8 @@ private:
 void TestCatalogue::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    Utils::SetSystemErrorHandler([this](const QString &caption, const QString &text) {
-        errors << caption + u": "_s + text;
-    });
+    Utils::SetSystemErrorHandler(
+        [this](const QString &caption, const QString &text) { errors << caption + u": "_s + text; });
 }
 
 void TestCatalogue::init()
@@ -154,9 +160,10 @@ void TestCatalogue::placesExercisesUnderGroupsInListingOrder()
     const auto result = load();
     QCOMPARE(result.AcceptedFiles, 3);
     QCOMPARE(outline(catalogue.CatalogueList),
-             (QStringList{u"0:0:Dialogi"_s, u"1:11:Dialog A"_s, u"0:0:Słowa"_s, u"1:3:Test B"_s, u"1:4:Luki C"_s}));
-    QCOMPARE(progress.log, (QStringList{u"show 3 Wczytuję ćwiczenia..."_s, u"step 0"_s, u"step 1"_s, u"step 2"_s,
-                                        u"close"_s}));
+             (QStringList{u"0:0:Dialogi"_s, u"1:11:Dialog A"_s, u"0:0:Słowa"_s, u"1:3:Test B"_s,
+                          u"1:4:Luki C"_s}));
+    QCOMPARE(progress.log, (QStringList{u"show 3 Wczytuję ćwiczenia..."_s, u"step 0"_s, u"step 1"_s,
+                                        u"step 2"_s, u"close"_s}));
     const TElement *c = byTitle(u"Luki C"_s);
     QCOMPARE(c->Id, 2);
     QCOMPARE(c->FileName, u"c.xml"_s);
@@ -186,16 +193,19 @@ void TestCatalogue::packageVariants_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("items");
     QTest::addRow("dialogue mask 0") << 2 << u"0"_s << 102 << QStringList{};
-    QTest::addRow("dialogue mask 31") << 2 << u"31"_s << 102
-                                      << QStringList{u"11:Prezentacja"_s, u"12:Słuchanie"_s, u"14:Zrozumienie"_s,
-                                                     u"18:Uzupełnianie"_s, u"26:Układanie dialogu"_s};
-    QTest::addRow("dialogue mask 20") << 2 << u"20"_s << 102
-                                      << QStringList{u"14:Zrozumienie"_s, u"26:Układanie dialogu"_s};
+    QTest::addRow("dialogue mask 31")
+        << 2 << u"31"_s << 102
+        << QStringList{u"11:Prezentacja"_s, u"12:Słuchanie"_s, u"14:Zrozumienie"_s, u"18:Uzupełnianie"_s,
+                       u"26:Układanie dialogu"_s};
+    QTest::addRow("dialogue mask 20")
+        << 2 << u"20"_s << 102 << QStringList{u"14:Zrozumienie"_s, u"26:Układanie dialogu"_s};
     QTest::addRow("sentence mask 7") << 3 << u"7"_s << 103
-                                     << QStringList{u"21:Układanie zdań"_s, u"22:Dyktando"_s, u"24:Tłumaczenie"_s};
+                                     << QStringList{u"21:Układanie zdań"_s, u"22:Dyktando"_s,
+                                                    u"24:Tłumaczenie"_s};
     QTest::addRow("sentence mask ignores high bits") << 3 << u"10"_s << 103 << QStringList{u"22:Dyktando"_s};
     QTest::addRow("words mask 15") << 4 << u"15"_s << 104
-                                   << QStringList{u"41:Słowa A"_s, u"42:Słowa B"_s, u"44:Słowa C"_s, u"48:Słowa D"_s};
+                                   << QStringList{u"41:Słowa A"_s, u"42:Słowa B"_s, u"44:Słowa C"_s,
+                                                  u"48:Słowa D"_s};
     QTest::addRow("unknown variant") << 7 << u"31"_s << 100 << QStringList{};
     QTest::addRow("unknown variant needs no mask") << 0 << u"x"_s << 100 << QStringList{};
 }
@@ -207,7 +217,7 @@ void TestCatalogue::packageVariants()
     QFETCH(int, kind);
     QFETCH(QStringList, items);
     course->WriteExercise(u"p.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(
-                                         100, 1, u"Paczka"_s, {}, 2, QString::number(variant), mask)));
+                                          100, 1, u"Paczka"_s, {}, 2, QString::number(variant), mask)));
     load();
     QVERIFY(errors.isEmpty());
     const TElement *package = byTitle(u"Paczka"_s);
@@ -231,8 +241,8 @@ void TestCatalogue::variantOnePackage()
     const QString body = uR"(<znaczniki_nagrania>0#12#30</znaczniki_nagrania>
         <element_paczki id="1"><nazwa id="0">Część 1</nazwa><poziom>2</poziom><typ_cw>3</typ_cw><plik>cz1.xml</plik></element_paczki>
         <element_paczki id="2"><nazwa id="1">Part 2</nazwa><poziom>4</poziom><typ_cw>41</typ_cw><plik>cz2.xml</plik></element_paczki>)"_s;
-    course->WriteExercise(u"p.xml"_s,
-                          CourseFixture::Utf8(CourseFixture::Exercise(100, 2, u"Pakiet"_s, {}, 1, u"1"_s, u"3"_s, body)));
+    course->WriteExercise(u"p.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(100, 2, u"Pakiet"_s, {}, 1,
+                                                                                  u"1"_s, u"3"_s, body)));
     course->WriteExercise(u"q.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(3, 2, u"Next"_s)));
     load();
     const TElement *package = byTitle(u"Pakiet"_s);
@@ -269,16 +279,15 @@ void TestCatalogue::faultyFileStopsScan_data()
 {
     QTest::addColumn<QByteArray>("faulty");
     QTest::addRow("not well-formed") << QByteArray("<cwiczenie><config><grupa>1</grupa>");
-    QTest::addRow("kind missing")
-        << CourseFixture::Utf8(CourseFixture::Exercise(3, 1, u"x"_s).replace(u"<typ_cw>3</typ_cw>"_s, QString()));
-    QTest::addRow("level not a number")
-        << CourseFixture::Utf8(CourseFixture::Exercise(3, 1, u"x"_s).replace(u"<poziom>1<"_s, u"<poziom>łatwy<"_s));
+    QTest::addRow("kind missing") << CourseFixture::Utf8(
+        CourseFixture::Exercise(3, 1, u"x"_s).replace(u"<typ_cw>3</typ_cw>"_s, QString()));
+    QTest::addRow("level not a number") << CourseFixture::Utf8(
+        CourseFixture::Exercise(3, 1, u"x"_s).replace(u"<poziom>1<"_s, u"<poziom>łatwy<"_s));
     QTest::addRow("package variant not a number")
         << CourseFixture::Utf8(CourseFixture::Exercise(100, 1, u"x"_s, {}, 1, u"jeden"_s, u"1"_s));
-    QTest::addRow("package item without level")
-        << CourseFixture::Utf8(CourseFixture::Exercise(
-               100, 1, u"x"_s, {}, 1, u"1"_s, u"1"_s,
-               u"<element_paczki><typ_cw>3</typ_cw><plik>a.xml</plik></element_paczki>"_s));
+    QTest::addRow("package item without level") << CourseFixture::Utf8(
+        CourseFixture::Exercise(100, 1, u"x"_s, {}, 1, u"1"_s, u"1"_s,
+                                u"<element_paczki><typ_cw>3</typ_cw><plik>a.xml</plik></element_paczki>"_s));
 }
 
 void TestCatalogue::faultyFileStopsScan()
@@ -292,8 +301,9 @@ void TestCatalogue::faultyFileStopsScan()
     QVERIFY(!result.TerminateRequested);
     QCOMPARE(result.FaultyFile, u"b.xml"_s);
     QCOMPARE(result.AcceptedFiles, 1);
-    QCOMPARE(errors, (QStringList{u"Błąd: Błąd podczas analizowania pliku ćwiczenia. Dalsze wczytywanie ćwiczeń "
-                                  "zostało przerwane! (b.xml)"_s}));
+    QCOMPARE(errors,
+             (QStringList{u"Błąd: Błąd podczas analizowania pliku ćwiczenia. Dalsze wczytywanie ćwiczeń "
+                          "zostało przerwane! (b.xml)"_s}));
     // What was read before stays, numbered; the faulty file leaves no half-filled node.
     QCOMPARE(outline(catalogue.CatalogueList), (QStringList{u"0:0:Dialogi"_s, u"1:3:A"_s, u"0:0:Słowa"_s}));
     QCOMPARE(progress.log.last(), u"close"_s);
@@ -336,7 +346,8 @@ void TestCatalogue::definitionsUnreadable()
     const auto result = load();
     QVERIFY(result.TerminateRequested);
     QCOMPARE(errors,
-             (QStringList{u"Błąd: Błąd podczas odczytu pliku definicji. Wykonywanie aplikacji zostało przerwane!"_s}));
+             (QStringList{
+                 u"Błąd: Błąd podczas odczytu pliku definicji. Wykonywanie aplikacji zostało przerwane!"_s}));
     QVERIFY(catalogue.CatalogueList.isEmpty());
     QCOMPARE(catalogue.Drzewo->Root()->ChildCount(), 0);
     QVERIFY(progress.log.isEmpty()); // the scan never started
@@ -351,10 +362,11 @@ void TestCatalogue::titlesByLanguage()
         <hinty><hint id="5"><tlumaczenie id="1">only English</tlumaczenie></hint>
         <hint id="6"><tlumaczenie id="0">a</tlumaczenie></hint><hint id="6"><tlumaczenie id="0">b=c</tlumaczenie></hint></hinty>
         </definitions>)"_s.toUtf8());
-    course->WriteExercise(u"a.xml"_s,
-                          CourseFixture::Utf8(u"<cwiczenie><config><nazwa id=\"1\">en</nazwa><nazwa id=\"0\">raz=dwa</nazwa>"
-                                              "<nazwa id=\"0\">drugi</nazwa><grupa>1</grupa><poziom>1</poziom>"
-                                              "<typ_cw>12</typ_cw></config></cwiczenie>"_s));
+    course->WriteExercise(
+        u"a.xml"_s,
+        CourseFixture::Utf8(u"<cwiczenie><config><nazwa id=\"1\">en</nazwa><nazwa id=\"0\">raz=dwa</nazwa>"
+                            "<nazwa id=\"0\">drugi</nazwa><grupa>1</grupa><poziom>1</poziom>"
+                            "<typ_cw>12</typ_cw></config></cwiczenie>"_s));
     load(0);
     QCOMPARE(Utils::InterfaceTexts(), (QStringList{QString(), u"6=b=c"_s, u"6=b=c"_s}));
     QCOMPARE(Utils::GetInterfaceText(5), QString());
@@ -366,10 +378,11 @@ void TestCatalogue::titlesByLanguage()
 
 void TestCatalogue::sameIdsAfterLanguageChange()
 {
-    course->WriteExercise(u"a.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(3, 2, u"Pierwsze"_s, u"First"_s)));
+    course->WriteExercise(u"a.xml"_s,
+                          CourseFixture::Utf8(CourseFixture::Exercise(3, 2, u"Pierwsze"_s, u"First"_s)));
     course->WriteExercise(u"b.xml"_s, "<other/>");
-    course->WriteExercise(u"c.xml"_s,
-                          CourseFixture::Utf8(CourseFixture::Exercise(100, 1, u"Pakiet"_s, u"Pack"_s, 1, u"3"_s, u"1"_s)));
+    course->WriteExercise(u"c.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(
+                                          100, 1, u"Pakiet"_s, u"Pack"_s, 1, u"3"_s, u"1"_s)));
     auto snapshot = [this] {
         QStringList s;
         for (const TElement *n : catalogue.CatalogueList)
@@ -378,13 +391,14 @@ void TestCatalogue::sameIdsAfterLanguageChange()
     };
     load(0);
     const QStringList polish = snapshot();
-    QCOMPARE(outline(catalogue.CatalogueList), (QStringList{u"0:0:Dialogi"_s, u"1:103:Pakiet"_s,
-                                                            u"2:21:Układanie zdań"_s, u"0:0:Słowa"_s,
-                                                            u"1:3:Pierwsze"_s}));
+    QCOMPARE(outline(catalogue.CatalogueList),
+             (QStringList{u"0:0:Dialogi"_s, u"1:103:Pakiet"_s, u"2:21:Układanie zdań"_s, u"0:0:Słowa"_s,
+                          u"1:3:Pierwsze"_s}));
     load(1);
     QCOMPARE(snapshot(), polish);
-    QCOMPARE(outline(catalogue.CatalogueList), (QStringList{u"0:0:Dialogues"_s, u"1:103:Pack"_s, u"2:21:Arranging"_s,
-                                                            u"0:0:Words"_s, u"1:3:First"_s}));
+    QCOMPARE(outline(catalogue.CatalogueList),
+             (QStringList{u"0:0:Dialogues"_s, u"1:103:Pack"_s, u"2:21:Arranging"_s, u"0:0:Words"_s,
+                          u"1:3:First"_s}));
     // A language without any translation keeps the structure and empties the texts.
     load(5);
     QCOMPARE(snapshot(), polish);
@@ -400,8 +414,8 @@ void TestCatalogue::encodings_data()
     const QString declared = u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n"_s + text;
     utf16.append(reinterpret_cast<const char *>(declared.utf16()), declared.size() * 2);
     QTest::addRow("utf-16") << utf16;
-    QTest::addRow("windows-1250") << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1250\"?>\n")
-                                         + Utils::ToCp1250(text);
+    QTest::addRow("windows-1250") << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1250\"?>\n") +
+                                         Utils::ToCp1250(text);
     QTest::addRow("utf-8") << CourseFixture::Utf8(text);
 }
 
@@ -499,11 +513,12 @@ QTEST_GUILESS_MAIN(TestCatalogue)
 // no part in what goes wrong.
 void TestCatalogue::readerOnAWorkerThread()
 {
-    course->WriteExercise(u"b.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(3, 2, u"Test B"_s, u"Test B en"_s)));
+    course->WriteExercise(u"b.xml"_s,
+                          CourseFixture::Utf8(CourseFixture::Exercise(3, 2, u"Test B"_s, u"Test B en"_s)));
     course->WriteExercise(u"a.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(11, 1, u"Dialog A"_s)));
     // Its items take their titles from the interface texts.
-    course->WriteExercise(u"p.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(100, 1, u"Paczka"_s, u"Pack"_s,
-                                                                                  2, u"2"_s, u"31"_s)));
+    course->WriteExercise(u"p.xml"_s, CourseFixture::Utf8(CourseFixture::Exercise(
+                                          100, 1, u"Paczka"_s, u"Pack"_s, 2, u"2"_s, u"31"_s)));
     load(1);
     const QStringList expected = outline(catalogue.CatalogueList);
     const QStringList texts = Utils::InterfaceTexts();

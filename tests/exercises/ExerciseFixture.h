@@ -230,8 +230,8 @@ public:
         QDomDocument doc;
         if (!Utils::ReadXmlFile(Learner::StatisticsPath(Host.UsersFolder, Host.User.Id), doc))
             return r;
-        for (QDomElement plik = doc.documentElement().firstChildElement(QStringLiteral("plik")); !plik.isNull();
-             plik = plik.nextSiblingElement(QStringLiteral("plik"))) {
+        for (QDomElement plik = doc.documentElement().firstChildElement(QStringLiteral("plik"));
+             !plik.isNull(); plik = plik.nextSiblingElement(QStringLiteral("plik"))) {
             if (plik.attribute(QStringLiteral("nazwa")) != file)
                 continue;
             for (QDomElement d = plik.firstChildElement(QStringLiteral("dane")); !d.isNull();

@@ -222,8 +222,6 @@ private slots:
     void textRules()
     {
         QCOMPARE(StripGapMarks(u"<a> b <c d,> e>"_s), u"a b c d, e"_s);
-        QCOMPARE(RecordingAsMp3(u"x\\y.z\\abc"_s), u"x\\y.z\\abc.mp3"_s);
-        QCOMPARE(RecordingAsMp3(u"c:a.wav"_s), u"c:a.mp3"_s);
         const QStringList letters{SpeakerLetter(0), SpeakerLetter(1), SpeakerLetter(3), SpeakerLetter(5),
                                   SpeakerLetter(6)};
         QCOMPARE(letters, (QStringList{{}, u"A"_s, u"C"_s, u"E"_s, {}}));

@@ -20,9 +20,9 @@ namespace {
 struct KindRow
 {
     int Kind;
-    QString File;                  // name in Dane
-    QByteArray Bytes;              // a small, sound exercise of the kind
-    QStringList Media;             // recordings it names, made empty under Media\<folder>
+    QString File;      // name in Dane
+    QByteArray Bytes;  // a small, sound exercise of the kind
+    QStringList Media; // recordings it names, made empty under Media\<folder>
     // Takes the opened screen to a shown score, as a learner would; empty for kinds that
     // carry no score.
     std::function<void(TExerciseScreen &)> ShowScore;
@@ -39,15 +39,16 @@ struct KindRow
 
 QByteArray Envelope(int kind, const QByteArray &media, const QByteArray &body)
 {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><cwiczenie><config><typ_cw>" + QByteArray::number(kind) +
-           "</typ_cw><grupa>1</grupa><poziom>1</poziom><multimedia>" + media +
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><cwiczenie><config><typ_cw>" +
+           QByteArray::number(kind) + "</typ_cw><grupa>1</grupa><poziom>1</poziom><multimedia>" + media +
            "</multimedia><param1>1</param1></config><body>" + body + "</body></cwiczenie>";
 }
 
-const QByteArray DialogueBody = "<polecenia><typ id=\"1\"><polecenie id=\"1\">Listen.</polecenie></typ></polecenia>"
-                                "<kwestia id=\"1\" osoba=\"1\" sampel=\"d_01.mp3\" visible=\"1\"><tresc>Hello.</tresc>"
-                                "</kwestia><kwestia id=\"2\" osoba=\"2\" sampel=\"d_02.mp3\" visible=\"1\">"
-                                "<tresc>Hi there.</tresc></kwestia>";
+const QByteArray DialogueBody =
+    "<polecenia><typ id=\"1\"><polecenie id=\"1\">Listen.</polecenie></typ></polecenia>"
+    "<kwestia id=\"1\" osoba=\"1\" sampel=\"d_01.mp3\" visible=\"1\"><tresc>Hello.</tresc>"
+    "</kwestia><kwestia id=\"2\" osoba=\"2\" sampel=\"d_02.mp3\" visible=\"1\">"
+    "<tresc>Hi there.</tresc></kwestia>";
 
 void Click(TExerciseScreen &screen, const QString &name)
 {
@@ -73,8 +74,9 @@ void AnswerComprehension(TExerciseScreen &screen)
     auto *area = rozum->findChild<QWidget *>(u"Obszar"_s);
     while (!rozum->Run().Finished()) {
         int line = 0;
-        while (line < rozum->Lines().size() &&
-               (rozum->Run().IsShown(line) || rozum->Lines()[line].Recording != rozum->Run().CurrentRecording()))
+        while (
+            line < rozum->Lines().size() &&
+            (rozum->Run().IsShown(line) || rozum->Lines()[line].Recording != rozum->Run().CurrentRecording()))
             ++line;
         QVERIFY(line < rozum->Lines().size());
         QTest::mouseClick(area, Qt::LeftButton, {}, rozum->FrameRect(line).center());
@@ -95,7 +97,8 @@ QByteArray SentenceFile(int kind)
 QList<KindRow> kindRows()
 {
     return {
-        {1, u"tabela.xml"_s,
+        {1,
+         u"tabela.xml"_s,
          Envelope(1, "tabela.mp3",
                   "<polecenie id=\"1\">Sort the words.</polecenie><col_count>2</col_count><rows>2</rows>"
                   "<columns><column id=\"1\">Fruit</column><column id=\"2\">Drinks</column></columns><wyrazy>"
@@ -105,7 +108,8 @@ QList<KindRow> kindRows()
          [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); },
          true,
          {}},
-        {3, u"quiz.xml"_s,
+        {3,
+         u"quiz.xml"_s,
          Envelope(3, "quiz.mp3",
                   "<polecenie id=\"1\">Listen and choose.</polecenie><grupy><grupa id=\"1\"><naglowek>Where?"
                   "</naglowek><odpowiedz id=\"1\">Here</odpowiedz><odpowiedz id=\"2\">There</odpowiedz>"
@@ -114,7 +118,8 @@ QList<KindRow> kindRows()
          [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); },
          true,
          {}},
-        {4, u"gaps.xml"_s,
+        {4,
+         u"gaps.xml"_s,
          Envelope(4, "gaps.mp3",
                   "<polecenie id=\"1\">Fill in the gaps.</polecenie><tresc>I &lt;am&gt; here.</tresc>"),
          {u"gaps.mp3"_s},
@@ -122,7 +127,8 @@ QList<KindRow> kindRows()
          true,
          {}},
         // One turn: with the host's draws (always the first) the right picture is in frame 1.
-        {8, u"obrazki.xml"_s,
+        {8,
+         u"obrazki.xml"_s,
          Envelope(8, "",
                   "<polecenie id=\"1\">Listen and click.</polecenie><grupa id=\"1\" sampel=\"bread.mp3\" "
                   "bmp1=\"bread.png\" bmp2=\"cake.png\" bmp3=\"apple.png\"><zdanie>A loaf of bread.</zdanie>"
@@ -131,7 +137,8 @@ QList<KindRow> kindRows()
          [](TExerciseScreen &screen) { QTest::keyClick(&screen, Qt::Key_1); },
          false,
          {}},
-        {31, u"prawda.xml"_s,
+        {31,
+         u"prawda.xml"_s,
          Envelope(31, "prawda.mp3",
                   "<kolumna id=\"1\">True</kolumna><kolumna id=\"2\">False</kolumna>"
                   "<polecenie id=\"1\">True or false?</polecenie><zdanie id=\"1\" odp=\"1\" sampel=\"\">"
@@ -141,11 +148,13 @@ QList<KindRow> kindRows()
          true,
          {}},
         // One word, so its button is the one to click; the hidden picture is made beside it.
-        {52, u"odkryj.xml"_s,
-         Envelope(52, "",
-                  "<polecenie id=\"1\">Listen and click.</polecenie><element id=\"1\"><slowo sampel=\"w.mp3\">"
-                  "station</slowo><tlumaczenie>dworzec</tlumaczenie><definicja sampel=\"d.mp3\">Trains stop "
-                  "here.</definicja></element>"),
+        {52,
+         u"odkryj.xml"_s,
+         Envelope(
+             52, "",
+             "<polecenie id=\"1\">Listen and click.</polecenie><element id=\"1\"><slowo sampel=\"w.mp3\">"
+             "station</slowo><tlumaczenie>dworzec</tlumaczenie><definicja sampel=\"d.mp3\">Trains stop "
+             "here.</definicja></element>"),
          {u"d.mp3"_s},
          [](TExerciseScreen &screen) { Click(screen, u"def_0"_s); },
          false,
@@ -155,17 +164,35 @@ QList<KindRow> kindRows()
              picture.fill(Qt::darkCyan);
              picture.save(programFolder + u"/Gfx/Odkrywanki_gfx/odkryj.jpg"_s);
          }},
-        {21, u"ukl.xml"_s, SentenceFile(21), {u"zd.mp3"_s},
-         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }, false, {}, u"IMG_Sprawdz"_s},
-        {22, u"dyk.xml"_s, SentenceFile(22), {u"zd.mp3"_s},
-         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }, false, {}, u"IMG_Sprawdz"_s},
-        {24, u"tlu.xml"_s, SentenceFile(24), {u"zd.mp3"_s},
+        {21,
+         u"ukl.xml"_s,
+         SentenceFile(21),
+         {u"zd.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); },
+         false,
+         {},
+         u"IMG_Sprawdz"_s},
+        {22,
+         u"dyk.xml"_s,
+         SentenceFile(22),
+         {u"zd.mp3"_s},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); },
+         false,
+         {},
+         u"IMG_Sprawdz"_s},
+        {24,
+         u"tlu.xml"_s,
+         SentenceFile(24),
+         {u"zd.mp3"_s},
          [](TExerciseScreen &screen) {
              Click(screen, u"btnSpr"_s);
              Click(screen, u"btn_Umiem"_s);
          },
-         false, {}, u"IMG_Sprawdz"_s},
-        {7, u"pary.xml"_s,
+         false,
+         {},
+         u"IMG_Sprawdz"_s},
+        {7,
+         u"pary.xml"_s,
          Envelope(7, "pary.mp3",
                   "<polecenie id=\"1\">Match the opposites.</polecenie><pary><para id=\"1\">hot=cold</para>"
                   "<para id=\"2\">big=small</para></pary>"),
@@ -173,7 +200,8 @@ QList<KindRow> kindRows()
          [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); },
          true,
          {}},
-        {50, u"kolejnosc.xml"_s,
+        {50,
+         u"kolejnosc.xml"_s,
          Envelope(50, "kolejnosc.mp3",
                   "<polecenie id=\"1\">Put them in order.</polecenie><wyrazy>"
                   "<wyraz id=\"1\"><nazwa>first</nazwa><kolejnosc>1</kolejnosc></wyraz>"
@@ -182,11 +210,14 @@ QList<KindRow> kindRows()
          [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); },
          true,
          {}},
-        {11, u"dialog.xml"_s, Envelope(11, "", DialogueBody), {}, {}},
-        {26, u"dialog.xml"_s, Envelope(26, "", DialogueBody), {}, {}, true, {}, QStringLiteral("IMG_JeszczeRaz"), false},
+        {11, u"dialog.xml"_s, Envelope(11, "", DialogueBody), {}, {}, false, {}, u"IMG_JeszczeRaz"_s, true},
+        {26, u"dialog.xml"_s, Envelope(26, "", DialogueBody), {}, {}, false, {}, u"IMG_JeszczeRaz"_s, false},
         // The listen button plays the question without showing the media window.
         {14, u"rozum.xml"_s, Envelope(14, "", DialogueTaskBody), {u"r_02.mp3"_s}, AnswerComprehension, false},
-        {18, u"dop.xml"_s, Envelope(18, "", DialogueTaskBody), {},
+        {18,
+         u"dop.xml"_s,
+         Envelope(18, "", DialogueTaskBody),
+         {},
          [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }},
     };
 }
@@ -254,7 +285,8 @@ private slots:
     {
         QTest::addColumn<int>("kind");
         for (const KindRow &r : kindRows())
-            QTest::addRow("%s", qPrintable(QString::fromUtf16(Course::KindInfo(r.Kind)->ScreenName))) << r.Kind;
+            QTest::addRow("%s", qPrintable(QString::fromUtf16(Course::KindInfo(r.Kind)->ScreenName)))
+                << r.Kind;
     }
 
     // Opening: the object name and button set of the table, registered once, no error.
@@ -277,7 +309,8 @@ private slots:
             QVERIFY(!help);
         } else {
             QVERIFY(help);
-            QVERIFY2(help->CurrentPage().endsWith(QString::fromUtf16(info.HelpPage)), qPrintable(help->CurrentPage()));
+            QVERIFY2(help->CurrentPage().endsWith(QString::fromUtf16(info.HelpPage)),
+                     qPrintable(help->CurrentPage()));
             delete help;
         }
 
@@ -299,7 +332,8 @@ private slots:
 
         // Escape is the back button: the screen closes, frees its navigation buttons and
         // closes the media window.
-        if (auto *listen = screen->findChild<QAbstractButton *>(u"btnMedia"_s); listen && !row.Media.isEmpty()) {
+        if (auto *listen = screen->findChild<QAbstractButton *>(u"btnMedia"_s);
+            listen && !row.Media.isEmpty()) {
             QTest::mouseClick(listen, Qt::LeftButton, {}, QPoint(10, 10));
             QVERIFY2(media->CurrentFile().endsWith(row.Media.first()), qPrintable(media->CurrentFile()));
             QCOMPARE(media->isVisible(), row.ShowsMediaWindow);

@@ -460,7 +460,8 @@ private slots:
             if (auto *found = qobject_cast<TfrmPomoc *>(w))
                 help = found;
         QVERIFY(help);
-        QVERIFY2(help->CurrentPage().endsWith(u"h_film.html"_s, Qt::CaseInsensitive), qPrintable(help->CurrentPage()));
+        QVERIFY2(help->CurrentPage().endsWith(u"h_film.html"_s, Qt::CaseInsensitive),
+                 qPrintable(help->CurrentPage()));
         delete screen;
     }
 
@@ -486,7 +487,8 @@ private slots:
             media.hide();
             QTest::mouseClick(listen, Qt::LeftButton, {}, QPoint(10, 10));
             QVERIFY(media.isVisible());
-            QVERIFY2(media.CurrentFile().endsWith(u"Media/Teksty/tom.mp3"_s), qPrintable(media.CurrentFile()));
+            QVERIFY2(media.CurrentFile().endsWith(u"Media/Teksty/tom.mp3"_s),
+                     qPrintable(media.CurrentFile()));
         }
         delete screen;
         frmMedia = nullptr;

@@ -510,18 +510,22 @@ void GapTypingTest::phraseLayout()
         return int(text.size()) * 10;
     };
     // Two entries: a bold phrase and its regular explanation on each line.
-    FlowText::Layout layout = LayOutPhrases(TaggedText::ReadPhraseList(u"<B>a b</B> c <BR> <B>d</B> e"_s), measure,
-                                            300, 20, 5);
+    FlowText::Layout layout =
+        LayOutPhrases(TaggedText::ReadPhraseList(u"<B>a b</B> c <BR> <B>d</B> e"_s), measure, 300, 20, 5);
     QStringList lines;
     for (const FlowText::Word &w : layout.Words)
-        lines << u"%1@%2,%3%4"_s.arg(w.Text).arg(w.Rect.left()).arg(w.Rect.top()).arg(w.Look.Bold ? u"b"_s : u""_s);
+        lines << u"%1@%2,%3%4"_s.arg(w.Text)
+                     .arg(w.Rect.left())
+                     .arg(w.Rect.top())
+                     .arg(w.Look.Bold ? u"b"_s : u""_s);
     QCOMPARE(lines, (QStringList{u"a@0,0b"_s, u"b@15,0b"_s, u"c@30,0"_s, u"d@0,20b"_s, u"e@15,20"_s}));
     QCOMPARE(layout.ContentHeight, 40);
 
     // A wrapped explanation goes on 20 pixels in, a wrapped phrase at 0; words after the last
     // tag are shown; <AK> moves on 20; <AK=n> is a word.
-    layout = LayOutPhrases(TaggedText::ReadPhraseList(u"<B>aaaaaaaaa bbbbbbbbb</B> cccccccc dd <AK> <AK=5>"_s),
-                           measure, 100, 20, 5);
+    layout =
+        LayOutPhrases(TaggedText::ReadPhraseList(u"<B>aaaaaaaaa bbbbbbbbb</B> cccccccc dd <AK> <AK=5>"_s),
+                      measure, 100, 20, 5);
     lines.clear();
     for (const FlowText::Word &w : layout.Words)
         lines << u"%1@%2,%3"_s.arg(w.Text).arg(w.Rect.left()).arg(w.Rect.top());

@@ -9,6 +9,7 @@
 #include "exercises/words/uFrm3Obrazki.h"
 #include "exercises/words/uFrmOdkrywanka.h"
 #include "exercises/words/uFrmTFGr.h"
+#include "media/uFrmAnalizator.h"
 #include "media/uMedia.h"
 #include "skin/AALabel.h"
 #include "skin/Vel3ObrazkiFrame.h"
@@ -218,6 +219,13 @@ private slots:
         auto *notebook = Child<TVelZeszytStatystyki>(screen, u"Statystyki"_s);
         auto *next = Child<QWidget>(screen, u"btnSpr"_s);
         QVERIFY(Child<QWidget>(screen, u"btnAnalizator"_s)->isHidden());
+        // Hidden, the analyser's button still has its action: the turn's recording as the model.
+        QStringList analysed;
+        SetVoiceAnalyserHook(
+            [&analysed](const QString &model, int) { analysed << QFileInfo(model).fileName(); });
+        Child<QAbstractButton>(screen, u"btnAnalizator"_s)->click();
+        SetVoiceAnalyserHook(nullptr);
+        QCOMPARE(analysed, QStringList{screen->Run().Current()->Recording});
 
         const int turns = screen->Run().TurnCount();
         QCOMPARE(turns, 6);

@@ -42,8 +42,8 @@ struct SmallCatalogue
         n->Title = QString::fromUtf16(title);
         return n;
     }
-    Course::TElement *Node(Course::TElement *parent, int id, int kind, const char16_t *file, const char16_t *title,
-                           int type)
+    Course::TElement *Node(Course::TElement *parent, int id, int kind, const char16_t *file,
+                           const char16_t *title, int type)
     {
         Course::TElement *n = tree.AddNode(parent);
         n->Id = id;
@@ -86,8 +86,9 @@ inline QByteArray Encoded(const QString &text, const QByteArray &scheme)
     QStringEncoder encoder(name.constData());
     QByteArray bytes = encoder.encode(text);
     if (bom)
-        bytes.prepend(name == "utf-16le" ? QByteArray("\xFF\xFE") : name == "utf-16be" ? QByteArray("\xFE\xFF")
-                                                                                   : QByteArray("\xEF\xBB\xBF"));
+        bytes.prepend(name == "utf-16le"   ? QByteArray("\xFF\xFE")
+                      : name == "utf-16be" ? QByteArray("\xFE\xFF")
+                                           : QByteArray("\xEF\xBB\xBF"));
     return bytes;
 }
 

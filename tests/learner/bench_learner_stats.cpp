@@ -51,7 +51,8 @@ private slots:
     {
         Course::TElement *node = list.last();
         const LearnerSettings settings = LearnerSettings::Defaults();
-        QBENCHMARK {
+        QBENCHMARK
+        {
             ResultPanelState panel;
             panel.Present = panel.Visible = true;
             panel.Value = 50;
@@ -61,7 +62,8 @@ private slots:
 
     void loadStatistics()
     {
-        QBENCHMARK {
+        QBENCHMARK
+        {
             LoadStatistics(list, dir.path(), 1, QDate(2026, 12, 10));
         }
         QVERIFY(list[1]->HasResult);

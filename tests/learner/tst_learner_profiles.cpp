@@ -146,7 +146,8 @@ private slots:
         QFETCH(QString, existing);
         QTemporaryDir users;
         QFile f(users.filePath(existing));
-        QVERIFY(existing.contains(QLatin1Char('.')) ? f.open(QIODevice::WriteOnly) : QDir(users.path()).mkdir(existing));
+        QVERIFY(existing.contains(QLatin1Char('.')) ? f.open(QIODevice::WriteOnly)
+                                                    : QDir(users.path()).mkdir(existing));
         f.close();
         QCOMPARE(ProfileList().NextId(users.path()), 2);
 
@@ -177,13 +178,13 @@ private slots:
         for (int i = 0; i < 300; ++i)
             noise += char((i * 167 + 13) % 256);
         QTest::addRow("random bytes") << noise << QStringList();
-        QTest::addRow("noise between profiles") << anna + noise + "\r\n" + jan
-                                                << QStringList{QStringLiteral("1=Anna=K=0==10"),
-                                                               QStringLiteral("3=Jan=M=1=abc=20")};
-        QTest::addRow("Id 0 and no name") << anna + ScrambleLine("0=Zero=K=0==10", true) + "\r\n" +
-                                                 ScrambleLine("4= =K=0==10", true) + "\r\n" + jan
-                                          << QStringList{QStringLiteral("1=Anna=K=0==10"),
-                                                         QStringLiteral("3=Jan=M=1=abc=20")};
+        QTest::addRow("noise between profiles")
+            << anna + noise + "\r\n" + jan
+            << QStringList{QStringLiteral("1=Anna=K=0==10"), QStringLiteral("3=Jan=M=1=abc=20")};
+        QTest::addRow("Id 0 and no name")
+            << anna + ScrambleLine("0=Zero=K=0==10", true) + "\r\n" + ScrambleLine("4= =K=0==10", true) +
+                   "\r\n" + jan
+            << QStringList{QStringLiteral("1=Anna=K=0==10"), QStringLiteral("3=Jan=M=1=abc=20")};
     }
     void damagedListKeepsProfiles()
     {
@@ -201,7 +202,8 @@ private slots:
         QCOMPARE(list.Lines, kept);
         const QString copy = path + QStringLiteral(".damaged-2026-12-10");
         QCOMPARE(ReadAll(copy), bytes);
-        QVERIFY2(message.contains(QDir::toNativeSeparators(copy)) && message.contains(QStringLiteral("uszkodzona")),
+        QVERIFY2(message.contains(QDir::toNativeSeparators(copy)) &&
+                     message.contains(QStringLiteral("uszkodzona")),
                  qPrintable(message));
         ProfileList again;
         QVERIFY(again.Load(path, QDate(2026, 12, 10), &message));
@@ -294,8 +296,10 @@ private slots:
         QTest::addColumn<PasswordProblem>("problem");
         QTest::addRow("three") << QStringLiteral("abc") << QStringLiteral("abc") << PasswordProblem::None;
         QTest::addRow("two") << QStringLiteral("ab") << QStringLiteral("ab") << PasswordProblem::TooShort;
-        QTest::addRow("two with spaces") << QStringLiteral(" ab ") << QStringLiteral(" ab ") << PasswordProblem::TooShort;
-        QTest::addRow("case differs") << QStringLiteral("Abc") << QStringLiteral("abc") << PasswordProblem::Mismatch;
+        QTest::addRow("two with spaces")
+            << QStringLiteral(" ab ") << QStringLiteral(" ab ") << PasswordProblem::TooShort;
+        QTest::addRow("case differs")
+            << QStringLiteral("Abc") << QStringLiteral("abc") << PasswordProblem::Mismatch;
     }
     void passwordRules()
     {
@@ -350,7 +354,10 @@ private slots:
         list.Lines = {QStringLiteral("1=Anna=K=0==10"), QStringLiteral("2=Żaneta=K=0==20")};
         QVERIFY(list.Save(file));
         const QByteArray expected = ScrambleLine("1=Anna=K=0==10", true) + "\r\n" +
-                                    ScrambleLine("2=\xAF" "aneta=K=0==20", true) + "\r\n";
+                                    ScrambleLine("2=\xAF"
+                                                 "aneta=K=0==20",
+                                                 true) +
+                                    "\r\n";
         QCOMPARE(ReadAll(file), expected);
 
         ProfileList missing;
@@ -375,7 +382,8 @@ private slots:
         QCOMPARE(ReadAll(StatisticsPath(users, 3)),
                  Utf16(QStringLiteral("\uFEFF<?xml version=\"1.0\"?><cwiczenia></cwiczenia>\r\n")));
         QVERIFY(QDir(users + QStringLiteral("/3_Media_arch")).exists());
-        QVERIFY(QDir(users + QStringLiteral("/3_Media_temp")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+        QVERIFY(
+            QDir(users + QStringLiteral("/3_Media_temp")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
 
         QFile rec(users + QStringLiteral("/3_Media_arch/r2.wav"));
         QVERIFY(rec.open(QIODevice::WriteOnly));
@@ -384,9 +392,8 @@ private slots:
         QVERIFY(DeleteLearnerData(users, 3).isEmpty());
         QStringList left = QDir(users).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         left.sort();
-        QCOMPARE(left,
-                 (QStringList{QStringLiteral("4_Media_arch"), QStringLiteral("4_Media_temp"),
-                              QStringLiteral("4_config.xml"), QStringLiteral("4_stat.xml")}));
+        QCOMPARE(left, (QStringList{QStringLiteral("4_Media_arch"), QStringLiteral("4_Media_temp"),
+                                    QStringLiteral("4_config.xml"), QStringLiteral("4_stat.xml")}));
     }
 };
 

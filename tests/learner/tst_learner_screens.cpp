@@ -17,8 +17,8 @@
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
 
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -28,8 +28,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <memory>
 
 using namespace Learner;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -87,12 +91,16 @@ private slots:
         QVERIFY(dir.isValid());
         Utils::SetProgramFolder(dir.path());
         InstallSkinFonts();
-        const QString bundle = qEnvironmentVariable("AUDIVOX_TEST_PROGRAM_DIR") + QStringLiteral("/resource.rcc");
+        const QString bundle =
+            qEnvironmentVariable("AUDIVOX_TEST_PROGRAM_DIR") + QStringLiteral("/resource.rcc");
         if (QFile::exists(bundle))
             LoadSkinLibrary(bundle);
-        Utils::InterfaceTexts() = {QStringLiteral("59=Informacja"), QStringLiteral("60=Taki profil już istnieje"),
-                                   QStringLiteral("61=Hasło za krótkie"), QStringLiteral("62=Hasła różne"),
-                                   QStringLiteral("75=Złe hasło"), QStringLiteral("76=Usunąć profil?"),
+        Utils::InterfaceTexts() = {QStringLiteral("59=Informacja"),
+                                   QStringLiteral("60=Taki profil już istnieje"),
+                                   QStringLiteral("61=Hasło za krótkie"),
+                                   QStringLiteral("62=Hasła różne"),
+                                   QStringLiteral("75=Złe hasło"),
+                                   QStringLiteral("76=Usunąć profil?"),
                                    QStringLiteral("90=Zdania: pierwsze użycie")};
         SetSkinnedMessageHook([this](const QString &text, const QString &, int kind) {
             messages << Message{text, kind};
@@ -174,7 +182,8 @@ private slots:
         writeProfiles({QStringLiteral("1=Anna=K=0==10")});
         TfrmLogowanie screen;
         QTest::mouseClick(screen.btnStworzProfil, Qt::LeftButton);
-        QCOMPARE(lines(), (QStringList{QStringLiteral("1=Anna=K=0==10"), QStringLiteral("2=Żaneta=K=0==20")}));
+        QCOMPARE(lines(),
+                 (QStringList{QStringLiteral("1=Anna=K=0==10"), QStringLiteral("2=Żaneta=K=0==20")}));
         QCOMPARE(screen.Lista->Count(), 2);
         for (const QString &name : {QStringLiteral("2_stat.xml"), QStringLiteral("2_config.xml"),
                                     QStringLiteral("2_Media_arch"), QStringLiteral("2_Media_temp")})
@@ -211,7 +220,7 @@ private slots:
         releaseOnRow(screen, 0, {110, 60});
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].text, QStringLiteral("Usunąć profil?"));
-        QCOMPARE(messages[0].kind, int(smQuestion));
+        QCOMPARE(messages[0].kind, int(smQuestionDefaultNo)); // Enter alone never deletes
         QCOMPARE(lines().size(), 2);
         answer = 1;
         releaseOnRow(screen, 0, {110, 60});
@@ -265,7 +274,8 @@ private slots:
         QFile::remove(SettingsPath(users(), 1));
         auto *screen = new TfrmLogowanie;
         releaseOnRow(*screen, 0, {200, 30});
-        QCOMPARE(errors, QStringList{QStringLiteral("Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ")});
+        QCOMPARE(errors, QStringList{QStringLiteral(
+                             "Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ")});
         QVERIFY(QFile::exists(SettingsPath(users(), 1)));
     }
 
@@ -308,13 +318,14 @@ private slots:
         QTest::addRow("valid") << QStringLiteral("Ola") << false << QString() << QString() << QString();
         QTest::addRow("duplicate") << QStringLiteral("ANNA") << false << QString() << QString()
                                    << QStringLiteral("Taki profil już istnieje");
-        QTest::addRow("equals") << QStringLiteral("a=b") << false << QString() << QString() << QStringLiteral("=");
+        QTest::addRow("equals") << QStringLiteral("a=b") << false << QString() << QString()
+                                << QStringLiteral("=");
         QTest::addRow("short password") << QStringLiteral("Ola") << true << QStringLiteral("ab")
                                         << QStringLiteral("ab") << QStringLiteral("Hasło za krótkie");
-        QTest::addRow("different") << QStringLiteral("Ola") << true << QStringLiteral("abc") << QStringLiteral("abd")
-                                   << QStringLiteral("Hasła różne");
-        QTest::addRow("protected valid") << QStringLiteral("Ola") << true << QStringLiteral("abc")
-                                         << QStringLiteral("abc") << QString();
+        QTest::addRow("different") << QStringLiteral("Ola") << true << QStringLiteral("abc")
+                                   << QStringLiteral("abd") << QStringLiteral("Hasła różne");
+        QTest::addRow("protected valid")
+            << QStringLiteral("Ola") << true << QStringLiteral("abc") << QStringLiteral("abc") << QString();
     }
     void profileDialogValidation()
     {
@@ -407,6 +418,104 @@ private slots:
         dialog.Prepare(languages, settings);
         QCOMPARE(dialog.cbLang->currentIndex(), -1);
         QCOMPARE(dialog.Chosen(settings).InterfaceLanguage, quint8(9));
+    }
+
+    // Tab walks every field of the password prompt and of the profile dialog, round to the
+    // first again; disabled fields are passed over.
+    void tabWalksEveryField_data()
+    {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<QStringList>("order");
+        QTest::addRow("password prompt")
+            << 0 << QStringList{u"ePass"_s, u"btnOk"_s, u"btnAnuluj"_s, u"ePass"_s};
+        QTest::addRow("profile dialog without password")
+            << 1 << QStringList{u"eLogin"_s,   u"chPlec_K"_s, u"chPlec_M"_s, u"chPass"_s,    u"btnLeft"_s,
+                                u"btnRight"_s, u"kolor"_s,    u"btnOK"_s,    u"btnCancel"_s, u"eLogin"_s};
+        QTest::addRow("profile dialog with password")
+            << 2 << QStringList{u"eLogin"_s, u"chPlec_K"_s, u"chPlec_M"_s,  u"chPass"_s,
+                                u"eHaslo"_s, u"eHaslo2"_s,  u"btnLeft"_s,   u"btnRight"_s,
+                                u"kolor"_s,  u"btnOK"_s,    u"btnCancel"_s, u"eLogin"_s};
+    }
+    void tabWalksEveryField()
+    {
+        QFETCH(int, dialog);
+        QFETCH(QStringList, order);
+        std::unique_ptr<QDialog> shown;
+        if (dialog == 0) {
+            shown = std::make_unique<TfrmInputPass>();
+        } else {
+            auto *profile = new TfrmNewUser;
+            profile->eLogin->setText(QStringLiteral("Ola"));
+            profile->chPass->SetChecked(dialog == 2);
+            shown.reset(profile);
+        }
+        shown->show();
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+        QWidget *first = shown->findChild<QWidget *>(order.first());
+        first->setFocus(Qt::TabFocusReason);
+        QStringList walked{QApplication::focusWidget()->objectName()};
+        for (int i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(walked, order);
+    }
+
+    // A button or box that has the keyboard focus looks different from one that has not.
+    void focusIsVisible()
+    {
+        TfrmInputPass prompt;
+        prompt.show();
+        prompt.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&prompt));
+        const QImage before = prompt.btnOk->grab().toImage();
+        prompt.btnOk->setFocus(Qt::TabFocusReason);
+        QVERIFY(prompt.btnOk->hasFocus());
+        QVERIFY(prompt.btnOk->grab().toImage() != before);
+
+        TfrmNewUser profile;
+        profile.show();
+        profile.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&profile));
+        const QImage box = profile.chPass->grab().toImage();
+        profile.chPass->setFocus(Qt::TabFocusReason);
+        QVERIFY(profile.chPass->grab().toImage() != box);
+    }
+
+    // Both password fields mask with the same character.
+    void oneMaskCharacter()
+    {
+        TfrmInputPass prompt;
+        TfrmNewUser profile;
+        const auto mask = [](QLineEdit *field) {
+            return field->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, field);
+        };
+        QCOMPARE(mask(prompt.ePass), int(u'*'));
+        QCOMPARE(mask(profile.eHaslo), int(u'*'));
+        QCOMPARE(mask(profile.eHaslo2), int(u'*'));
+    }
+
+    // Enter saves the settings dialog from its fields.
+    void enterSavesTheSettings_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addRow("the dialog") << QString();
+        QTest::addRow("threshold field") << u"eProgPowtorek"_s;
+        QTest::addRow("interface language list") << u"cbLang"_s;
+        QTest::addRow("a check box") << u"chArchiwizuj"_s;
+    }
+    void enterSavesTheSettings()
+    {
+        QFETCH(QString, field);
+        TfrmUstawienia dialog;
+        dialog.Prepare({{0, true, QStringLiteral("polski")}}, LearnerSettings::Defaults());
+        QTimer::singleShot(0, &dialog, [&] {
+            QWidget *target = field.isEmpty() ? &dialog : dialog.findChild<QWidget *>(field);
+            QTest::keyClick(target, Qt::Key_Return);
+        });
+        QTimer::singleShot(2000, &dialog, [&] { dialog.reject(); });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     }
 
     void firstUseNoticeOnce()

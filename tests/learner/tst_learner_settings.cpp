@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const QDate Today(2026, 12, 10);
 }
@@ -57,9 +59,11 @@ private slots:
         QFETCH(QString, declaration);
         QFETCH(QByteArray, scheme);
         QFETCH(QByteArray, marker);
-        writeFile(Encoded(declaration + QStringLiteral("\n<!-- ustawienia świata -->\n<config>\n"
-                                                       "<value id=\"5\">45</value>\n<value id=\"1\">2</value>\n</config>\n"),
-                          scheme));
+        writeFile(
+            Encoded(declaration +
+                        QStringLiteral("\n<!-- ustawienia świata -->\n<config>\n"
+                                       "<value id=\"5\">45</value>\n<value id=\"1\">2</value>\n</config>\n"),
+                    scheme));
         for (int threshold : {50, 55}) {
             LearnerSettings s;
             QCOMPARE(Learner::LoadSettingsFile(users(), 3, s, Today).State, Learner::SettingsFileState::Read);
@@ -118,15 +122,17 @@ private slots:
     // id 6 is read as written but always saved as 3; unknown ids and odd values survive.
     void reservedAndUnknownIds()
     {
-        writeFile("<?xml version=\"1.0\"?>\n<config>\n<value id=\"6\">7</value>\n<value id=\"12\">99</value>\n"
-                  "<value id=\"5\">80</value>\n<value id=\"4\">abc</value>\n<value id=\"2\">255</value>\n</config>\n");
+        writeFile(
+            "<?xml version=\"1.0\"?>\n<config>\n<value id=\"6\">7</value>\n<value id=\"12\">99</value>\n"
+            "<value id=\"5\">80</value>\n<value id=\"4\">abc</value>\n<value "
+            "id=\"2\">255</value>\n</config>\n");
         LearnerSettings s = LearnerSettings::Defaults();
         s.ScheduleRepetitions = 0;
         QCOMPARE(Learner::LoadSettingsFile(users(), 3, s, Today).State, Learner::SettingsFileState::Read);
         QCOMPARE(s.Reserved6, 7);
         QCOMPARE(s.RepetitionThreshold, 80);
         QCOMPARE(s.TranslationLanguage, quint8(255));
-        QCOMPARE(s.ScheduleRepetitions, quint8(0)); // "abc" leaves the setting alone
+        QCOMPARE(s.ScheduleRepetitions, quint8(1)); // "abc" reads as the setting's default
 
         s.RepetitionThreshold = 45;
         s.MatchCase = 0; // id 11 is not in the file: a save adds nothing
@@ -142,6 +148,38 @@ private slots:
         Learner::LoadSettingsFile(users(), 3, again, Today);
         QCOMPARE(again.Reserved6, 3);
         QCOMPARE(again.RepetitionThreshold, 45);
+    }
+
+    // Values out of range are held to their settings' ranges when read, so the dialog never
+    // shows nonsense and nothing downstream meets it.
+    void valuesHeldToTheirRanges_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("read");
+        QTest::addRow("threshold 9999") << 5 << u"9999"_s << 100;
+        QTest::addRow("threshold -5") << 5 << u"-5"_s << 31;
+        QTest::addRow("threshold 61") << 5 << u"61"_s << 61;
+        QTest::addRow("switch 7") << 4 << u"7"_s << 1;
+        QTest::addRow("switch -1") << 10 << u"-1"_s << 0;
+        QTest::addRow("notice flag 2") << 9 << u"2"_s << 1;
+        QTest::addRow("switch abc") << 11 << u"abc"_s << 1;
+        QTest::addRow("threshold abc") << 5 << u"abc"_s << 61;
+        QTest::addRow("language 300") << 1 << u"300"_s << 255;
+        QTest::addRow("translations none") << 2 << u"255"_s << 255;
+    }
+
+    void valuesHeldToTheirRanges()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, text);
+        writeFile(u"<?xml version=\"1.0\"?>\n<config>\n<value id=\"%1\">%2</value>\n</config>\n"_s.arg(id)
+                      .arg(text)
+                      .toUtf8());
+        LearnerSettings s; // zero everywhere, as before a first login
+        s.MatchCase = 0;
+        QCOMPARE(Learner::LoadSettingsFile(users(), 3, s, Today).State, Learner::SettingsFileState::Read);
+        QTEST(s.Value(id), "read");
     }
 
     // After the first save the file is no longer UTF-16; every field must still read back.
@@ -165,7 +203,8 @@ private slots:
         s.RepetitionThreshold = 99; // left from the learner logged in before
         const auto r = Learner::LoadSettingsFile(users(), 3, s, Today);
         QCOMPARE(r.State, Learner::SettingsFileState::Missing);
-        QCOMPARE(shown, QStringList{QStringLiteral("Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ")});
+        QCOMPARE(shown, QStringList{QStringLiteral(
+                            "Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ")});
         QCOMPARE(readFile(path()), Learner::DefaultSettingsFileContent());
         QCOMPARE(s, LearnerSettings::Defaults());
     }

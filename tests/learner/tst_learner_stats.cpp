@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(panel.Tag, 1);
         // i2 has 0, i3 (kind 11) has no score: (80 + 0) / 2.
         QCOMPARE(cat.pkg->Progress, 40);
-        QCOMPARE(cat.g1->Progress, 20);     // (a 0 + package 40) / 2
+        QCOMPARE(cat.g1->Progress, 20);         // (a 0 + package 40) / 2
         QCOMPARE(cat.tree.Root()->Progress, 6); // (20 + 0 + 0) / 3, truncated
 
         const QDomDocument doc = ReadStatistics(file());
@@ -169,9 +169,10 @@ private slots:
         QStringList children;
         for (QDomElement c = rec.firstChildElement(); !c.isNull(); c = c.nextSiblingElement())
             children << c.tagName() + QLatin1Char(':') + c.text();
-        QCOMPARE(children, (QStringList{QStringLiteral("data:10-12-2026"), QStringLiteral("postep:80"),
-                                        QStringLiteral("czas:00:00:00"), QStringLiteral("datapowtorka:2026-12-13=1"),
-                                        QStringLiteral("posteppowtorka:80")}));
+        QCOMPARE(children,
+                 (QStringList{QStringLiteral("data:10-12-2026"), QStringLiteral("postep:80"),
+                              QStringLiteral("czas:00:00:00"), QStringLiteral("datapowtorka:2026-12-13=1"),
+                              QStringLiteral("posteppowtorka:80")}));
         QCOMPARE(Record(doc, QStringLiteral("p.xml"), 101).firstChildElement(QStringLiteral("postep")).text(),
                  QStringLiteral("40"));
         const QDomElement shared = Record(doc, QString(), 0);
@@ -252,20 +253,23 @@ private slots:
     {
         QFile f(file());
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("<?xml version=\"1.0\"?><cwiczenia>"
-                "<plik nazwa=\"a.xml\"><dane id=\"3\"><postep>11</postep><posteppowtorka>1</posteppowtorka>"
-                "<datapowtorka>=1</datapowtorka></dane></plik>"
-                "<plik nazwa=\"A.XML\"><dane id=\"1\"><postep>12</postep><posteppowtorka>1</posteppowtorka>"
-                "<datapowtorka>=1</datapowtorka></dane></plik>"
-                "<plik nazwa=\"a.xml\"><dane id=\"1\"><data>01-12-2026</data><postep>42</postep><czas>00:00:00</czas>"
-                "<datapowtorka>2026-12-04=2</datapowtorka><posteppowtorka>42</posteppowtorka></dane>"
-                "<dane id=\"1\"><postep>43</postep><posteppowtorka>1</posteppowtorka><datapowtorka>=1</datapowtorka>"
-                "</dane></plik>"
-                "<plik nazwa=\"b.xml\"><dane id=\"4\"><postep>x</postep><posteppowtorka>1</posteppowtorka>"
-                "<datapowtorka>=1</datapowtorka></dane></plik>"
-                "<plik nazwa=\"c.xml\"><dane id=\"7\"><postep>5</postep><posteppowtorka>5</posteppowtorka>"
-                "<datapowtorka>2026-12-20</datapowtorka></dane></plik>"
-                "</cwiczenia>");
+        f.write(
+            "<?xml version=\"1.0\"?><cwiczenia>"
+            "<plik nazwa=\"a.xml\"><dane id=\"3\"><postep>11</postep><posteppowtorka>1</posteppowtorka>"
+            "<datapowtorka>=1</datapowtorka></dane></plik>"
+            "<plik nazwa=\"A.XML\"><dane id=\"1\"><postep>12</postep><posteppowtorka>1</posteppowtorka>"
+            "<datapowtorka>=1</datapowtorka></dane></plik>"
+            "<plik nazwa=\"a.xml\"><dane "
+            "id=\"1\"><data>01-12-2026</data><postep>42</postep><czas>00:00:00</czas>"
+            "<datapowtorka>2026-12-04=2</datapowtorka><posteppowtorka>42</posteppowtorka></dane>"
+            "<dane "
+            "id=\"1\"><postep>43</postep><posteppowtorka>1</posteppowtorka><datapowtorka>=1</datapowtorka>"
+            "</dane></plik>"
+            "<plik nazwa=\"b.xml\"><dane id=\"4\"><postep>x</postep><posteppowtorka>1</posteppowtorka>"
+            "<datapowtorka>=1</datapowtorka></dane></plik>"
+            "<plik nazwa=\"c.xml\"><dane id=\"7\"><postep>5</postep><posteppowtorka>5</posteppowtorka>"
+            "<datapowtorka>2026-12-20</datapowtorka></dane></plik>"
+            "</cwiczenia>");
         f.close();
         SmallCatalogue cat;
         const StatisticsLoadResult r = LoadStatistics(cat.list, users(), Learner3, Today);
@@ -285,7 +289,8 @@ private slots:
         cat.e1->Progress = 77;
         const StatisticsLoadResult r = LoadStatistics(cat.list, users(), Learner3, Today);
         QCOMPARE(r.State, StatisticsFileState::Missing);
-        QCOMPARE(shown, QStringList{QStringLiteral("Brak pliku ze statystykami! Plik został stworzony ponownie! ")});
+        QCOMPARE(shown,
+                 QStringList{QStringLiteral("Brak pliku ze statystykami! Plik został stworzony ponownie! ")});
         QCOMPARE(cat.e1->Progress, 0);
         QCOMPARE(ReadStatistics(file()).documentElement().tagName(), QStringLiteral("cwiczenia"));
     }
@@ -294,7 +299,8 @@ private slots:
     void missingFileThatCannotBeMade()
     {
         SmallCatalogue cat;
-        const StatisticsLoadResult r = LoadStatistics(cat.list, users() + QStringLiteral("/gone"), Learner3, Today);
+        const StatisticsLoadResult r =
+            LoadStatistics(cat.list, users() + QStringLiteral("/gone"), Learner3, Today);
         QCOMPARE(r.State, StatisticsFileState::Failed);
         QCOMPARE(shown.size(), 1);
         QVERIFY2(!shown[0].contains(QStringLiteral("stworzony ponownie")) &&
@@ -304,7 +310,8 @@ private slots:
 
     void damagedFileIsKeptAndReported()
     {
-        const QByteArray damaged("<?xml version=\"1.0\"?><cwiczenia><plik nazwa=\"a.xml\"><dane id=\"1\"><post");
+        const QByteArray damaged(
+            "<?xml version=\"1.0\"?><cwiczenia><plik nazwa=\"a.xml\"><dane id=\"1\"><post");
         QFile f(file());
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(damaged);
@@ -340,11 +347,12 @@ private slots:
         const QString name = QStringLiteral("Paczki\\świat.xml");
         QFile f(file());
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(Encoded(declaration + QStringLiteral("\n<cwiczenia>\n <plik nazwa=\"") + name +
-                            QStringLiteral("\">\n  <dane id=\"1\"><data>01-12-2026</data><postep>42</postep>"
-                                           "<czas>00:00:00</czas><datapowtorka>2026-12-04=2</datapowtorka>"
-                                           "<posteppowtorka>42</posteppowtorka></dane>\n </plik>\n</cwiczenia>\n"),
-                        scheme));
+        f.write(Encoded(
+            declaration + QStringLiteral("\n<cwiczenia>\n <plik nazwa=\"") + name +
+                QStringLiteral("\">\n  <dane id=\"1\"><data>01-12-2026</data><postep>42</postep>"
+                               "<czas>00:00:00</czas><datapowtorka>2026-12-04=2</datapowtorka>"
+                               "<posteppowtorka>42</posteppowtorka></dane>\n </plik>\n</cwiczenia>\n"),
+            scheme));
         f.close();
         for (int round = 0; round < 2; ++round) {
             SmallCatalogue cat;
@@ -361,7 +369,8 @@ private slots:
         QVERIFY2(bytes.contains(marker), bytes.left(80).toHex(' ').constData());
         QDomDocument doc;
         QVERIFY(doc.setContent(bytes));
-        QCOMPARE(Record(doc, name, 1).firstChildElement(QStringLiteral("postep")).text(), QStringLiteral("42"));
+        QCOMPARE(Record(doc, name, 1).firstChildElement(QStringLiteral("postep")).text(),
+                 QStringLiteral("42"));
         QCOMPARE(Record(doc, QStringLiteral("a.xml"), 1).firstChildElement(QStringLiteral("postep")).text(),
                  QStringLiteral("70"));
     }
@@ -376,8 +385,8 @@ private slots:
         const QByteArray half("<plik nazwa=\"c.xml\"><dane id=\"7\"><data>01-12-2026</data><pos");
         QTest::addRow("cut in a value") << half << 3 << QStringLiteral("Odzyskano z niego 3 wyniki");
         QTest::addRow("cut in a tag") << QByteArray("<plik nazwa=\"c.x") << 3 << QStringLiteral("3 wyniki");
-        QTest::addRow("unknown entity") << QByteArray("<plik nazwa=\"&x;\"></plik></cwiczenia>") << 3
-                                        << QStringLiteral("3 wyniki");
+        QTest::addRow("unknown entity")
+            << QByteArray("<plik nazwa=\"&x;\"></plik></cwiczenia>") << 3 << QStringLiteral("3 wyniki");
         QTest::addRow("zero bytes") << QByteArray(2000, '\0') << 3 << QStringLiteral("3 wyniki");
         QTest::addRow("nothing whole") << QByteArray() << 0 << QStringLiteral("Nie udało się odzyskać");
     }
@@ -453,7 +462,8 @@ private slots:
         QStringList titles;
         for (const Course::TElement *n : list)
             titles << Utils::GetField(3, n->Title, QLatin1Char('='));
-        QCOMPARE(titles, (QStringList{QStringLiteral("Grupa 1"), QStringLiteral("Paczka"), QStringLiteral("Item 2")}));
+        QCOMPARE(titles, (QStringList{QStringLiteral("Grupa 1"), QStringLiteral("Paczka"),
+                                      QStringLiteral("Item 2")}));
 
         // Opened again from the old list, the copy goes on from factor 4.
         ResultPanelState second = Shown(40);
@@ -475,8 +485,8 @@ private slots:
         QTest::addColumn<int>("factorAfter");
         QTest::addRow("huge factor") << QByteArray("50") << QByteArray("2026-12-01=1073741824") << 50
                                      << MaxRepeatFactor;
-        QTest::addRow("largest factor") << QByteArray("50") << QByteArray("2026-12-01=2147483647") << 50
-                                        << MaxRepeatFactor;
+        QTest::addRow("largest factor")
+            << QByteArray("50") << QByteArray("2026-12-01=2147483647") << 50 << MaxRepeatFactor;
         QTest::addRow("negative factor") << QByteArray("50") << QByteArray("2026-12-01=-8") << 50 << 2;
         QTest::addRow("huge progress") << QByteArray("2147483647") << QByteArray("2026-12-01=2") << 100 << 4;
         QTest::addRow("very negative progress") << QByteArray("-2147483648") << QByteArray("=1") << -1 << 1;
@@ -490,8 +500,9 @@ private slots:
         QByteArray xml("<?xml version=\"1.0\"?><cwiczenia>");
         for (const char *name : {"Paczki\\i1.xml", "Paczki\\i2.xml"})
             xml += QByteArray("<plik nazwa=\"") + name + "\"><dane id=\"" + (name[8] == '1' ? "1" : "3") +
-                   "\"><data>01-12-2026</data><postep>" + postep + "</postep><czas>00:00:00</czas><datapowtorka>" +
-                   schedule + "</datapowtorka><posteppowtorka>" + postep + "</posteppowtorka></dane></plik>";
+                   "\"><data>01-12-2026</data><postep>" + postep +
+                   "</postep><czas>00:00:00</czas><datapowtorka>" + schedule +
+                   "</datapowtorka><posteppowtorka>" + postep + "</posteppowtorka></dane></plik>";
         QFile f(file());
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(xml + "</cwiczenia>");

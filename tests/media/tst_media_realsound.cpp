@@ -28,7 +28,7 @@ constexpr double ToneSeconds = 2.0;
 struct Heard
 {
     double LoudSeconds = 0; // all loud 20 ms windows together: a stall of the server adds none
-    double LastLoud = 0; // where the last loud window ends, from the recording's start
+    double LastLoud = 0;    // where the last loud window ends, from the recording's start
     double PeakRms = 0;
     double Seconds = 0; // of the whole recording
 };
@@ -142,7 +142,8 @@ void TestMediaRealSound::oggThroughTheWaveRing()
     // The end is reported once the sound has been heard to its end, and soon after it.
     // The recording started 300 ms before the clock.
     const double heardEndMs = (heard.LastLoud - 0.3) * 1000;
-    QVERIFY2(playedMs > ToneSeconds * 1000 - 150 && playedMs > heardEndMs - 250 && playedMs < heardEndMs + 1000,
+    QVERIFY2(playedMs > ToneSeconds * 1000 - 150 && playedMs > heardEndMs - 250 &&
+                 playedMs < heardEndMs + 1000,
              qPrintable(QString::number(playedMs) + u" ms; " + QString::fromUtf8(Describe(heard))));
 }
 

@@ -73,7 +73,8 @@ void TestMediaRules::parseWave_data()
     QTest::addRow("not PCM") << adpcm << false << 0 << 0 << 0;
     QTest::addRow("no data chunk") << WaveHeader(mono, 0).left(36) << false << 0 << 0 << 0;
     // Rates are checked where they are read, before anything is computed from them.
-    QTest::addRow("rate 1e9") << WaveHeader({2, 1000000000, 16}, 4) + QByteArray(4, 'x') << false << 0 << 0 << 0;
+    QTest::addRow("rate 1e9") << WaveHeader({2, 1000000000, 16}, 4) + QByteArray(4, 'x') << false << 0 << 0
+                              << 0;
     QByteArray rate3e9 = WaveHeader(mono, 4) + QByteArray(4, 'x');
     qToLittleEndian(quint32(3000000000u), rate3e9.data() + 24);
     QTest::addRow("rate 3e9") << rate3e9 << false << 0 << 0 << 0;

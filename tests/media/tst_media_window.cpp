@@ -8,6 +8,7 @@
 #include "media/SystemMedia.h"
 #include "media/uMedia.h"
 #include "skin/VelResButton.h"
+#include "skin/uSkin.h"
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
 
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -40,6 +42,10 @@ private slots:
     void goneScreenIsNotCalled();
     void recordingTwiceSavesTheFirst();
     void recordingWithoutMicrophoneLeavesNoFile();
+    void missingDevicesAreToldOncePerRun_data();
+    void missingDevicesAreToldOncePerRun();
+    void opensClearOfTheTitleBar_data();
+    void opensClearOfTheTitleBar();
     void setupMediaButton_data();
     void setupMediaButton();
 
@@ -55,6 +61,7 @@ private:
     std::shared_ptr<QStringList> m_recorder;
     std::shared_ptr<FakeWaveLog> m_wave;
     QStringList m_errors;
+    QStringList m_told; // skinned messages
     std::unique_ptr<TfrmMedia> m_window;
 };
 
@@ -80,6 +87,11 @@ void TestMediaWindow::init()
     m_recorder = std::make_shared<QStringList>();
     m_wave = std::make_shared<FakeWaveLog>();
     m_errors.clear();
+    m_told.clear();
+    SetSkinnedMessageHook([this](const QString &message, const QString &, int) {
+        m_told << message;
+        return 1;
+    });
     Media::SetMediaPlayerFactory(
         [log = m_player](QWidget *) { return std::make_unique<FakeMediaPlayer>(log); });
     Media::SetRecorderFactory([log = m_recorder] { return std::make_unique<FakeRecorder>(log); });
@@ -95,6 +107,7 @@ void TestMediaWindow::cleanup()
     Media::SetMediaPlayerFactory(nullptr);
     Media::SetRecorderFactory(nullptr);
     Media::SetWaveDeviceFactory(nullptr);
+    SetSkinnedMessageHook({});
 }
 
 void TestMediaWindow::queueOfThreeFinishesOnce()
@@ -305,6 +318,69 @@ void TestMediaWindow::recordingWithoutMicrophoneLeavesNoFile()
     window.StopRecording(true);
     QVERIFY(!QFile::exists(path));
     QVERIFY(QDir(m_dir.path()).entryList(QDir::Files).isEmpty()); // no temporary left either
+}
+
+// No sound device: the learner hears of it once per run, sound files end at once so the
+// screen's queue and its end still run, films play without sound. No microphone: told once,
+// nothing recorded.
+void TestMediaWindow::missingDevicesAreToldOncePerRun_data()
+{
+    QTest::addColumn<bool>("output");
+    QTest::addColumn<bool>("microphone");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("shown");
+    QTest::addRow("no sound device, recording") << false << true << u"a.mp3"_s << false;
+    QTest::addRow("no sound device, Ogg") << false << true << u"b.ogg"_s << false;
+    QTest::addRow("no sound device, film") << false << true << u"x.mpg"_s << true;
+    QTest::addRow("no microphone") << true << false << u"a.mp3"_s << true;
+}
+
+void TestMediaWindow::missingDevicesAreToldOncePerRun()
+{
+    QFETCH(bool, output);
+    QFETCH(bool, microphone);
+    QFETCH(QString, file);
+    QFETCH(bool, shown);
+    m_window->SetDeviceChecks([output] { return output; }, [microphone] { return microphone; });
+    int finished = 0;
+    for (int run = 0; run < 2; ++run) {
+        m_window->OnMediaFinished(this, [&finished] { ++finished; });
+        m_window->PlayMedia(Teksty(file), true);
+        QCOMPARE(m_window->isVisible(), shown);
+        if (!output && !shown)
+            QTRY_COMPARE(finished, run + 1);
+        m_window->CloseMedia();
+        m_window->StartRecording(m_dir.filePath(u"mine%1.wav"_s.arg(run)));
+        QCOMPARE(m_window->IsRecording(), microphone);
+        m_window->StopRecording(true);
+    }
+    QCOMPARE(m_told.size(), int(!output) + int(!microphone));
+    QVERIFY(m_errors.isEmpty());
+}
+
+// The window opens in the stage's bottom-left corner, never at 0, 0 over the learner's name.
+void TestMediaWindow::opensClearOfTheTitleBar_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QPoint>("at");
+    QTest::addRow("sound, 1024 x 768") << QRect(0, 0, 1024, 768) << QSize(360, 74) << QPoint(8, 686);
+    QTest::addRow("film, 1024 x 768") << QRect(0, 0, 1024, 768) << QSize(360, 363) << QPoint(8, 397);
+    QTest::addRow("sound, 1280 x 1024") << QRect(0, 0, 1280, 1024) << QSize(360, 74) << QPoint(136, 814);
+}
+
+void TestMediaWindow::opensClearOfTheTitleBar()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QSize, window);
+    QFETCH(QPoint, at);
+    QCOMPARE(TfrmMedia::HomePosition(screen, window), at);
+    QVERIFY(!QRect(TfrmMedia::HomePosition(screen, window), window)
+                 .intersects(QRect(screen.topLeft(), QSize(1024, 50))));
+
+    m_window->PlayMedia(Teksty(u"a.mp3"_s), true);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->pos(), TfrmMedia::HomePosition(m_window->screen()->geometry(), m_window->size()));
 }
 
 void TestMediaWindow::setupMediaButton_data()

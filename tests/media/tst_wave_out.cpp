@@ -5,9 +5,9 @@
 #include "media/OggPlayer.h"
 
 #include <QFile>
-#include <QtEndian>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <sys/stat.h>

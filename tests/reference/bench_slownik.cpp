@@ -14,7 +14,8 @@ namespace {
 QString DictionaryPath()
 {
     const QByteArray dir = qgetenv("AUDIVOX_PROGRAM_DIR");
-    return QString::fromLocal8Bit(dir.isEmpty() ? QByteArray(AUDIVOX_PROGRAM_DIR) : dir) + u"/Dane/Slownik.txt"_s;
+    return QString::fromLocal8Bit(dir.isEmpty() ? QByteArray(AUDIVOX_PROGRAM_DIR) : dir) +
+           u"/Dane/Slownik.txt"_s;
 }
 
 const QList<TDane> &Entries()
@@ -58,16 +59,20 @@ void ThousandSearches(benchmark::State &state)
     for (auto _ : state) {
         for (int i = 0; i < 1000; ++i) {
             switch (i % 3) {
-            case 0: found += index.Search(words.at(i % words.size()), false, inWords).size(); break;
+            case 0:
+                found += index.Search(words.at(i % words.size()), false, inWords).size();
+                break;
             case 1:
                 found += index.Search(polish.at(i % polish.size()), false, inTranslations).size();
                 break;
-            default: found += index.Search(Reference::LetterOfButton(i % 27), true, inWords).size();
+            default:
+                found += index.Search(Reference::LetterOfButton(i % 27), true, inWords).size();
             }
         }
     }
     benchmark::DoNotOptimize(found);
-    state.counters["searches"] = benchmark::Counter(1000.0 * double(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["searches"] =
+        benchmark::Counter(1000.0 * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 // A right-button look-up: normalising a clicked word (one search, maybe an ending) and the search.
@@ -79,9 +84,10 @@ void RightClickLookUp(benchmark::State &state)
     const Reference::TSearchIndex index(entries);
     int i = 0;
     for (auto _ : state) {
-        const QString s = Reference::NormaliseLookupWord(clicked.at(i++ % clicked.size()), [&](const QString &w) {
-            return !index.Search(w, false, options).isEmpty();
-        });
+        const QString s =
+            Reference::NormaliseLookupWord(clicked.at(i++ % clicked.size()), [&](const QString &w) {
+                return !index.Search(w, false, options).isEmpty();
+            });
         if (!s.isEmpty())
             benchmark::DoNotOptimize(index.Search(s, false, options).size());
     }

@@ -3,6 +3,7 @@
 #include "reference/Slownik.h"
 #include "tools/dictionary/FreeDict.h"
 
+#include <QSet>
 #include <QtTest>
 
 #include <zlib.h>
@@ -42,9 +43,10 @@ Database Build(const QList<QPair<QByteArray, QString>> &definitions)
 
 const QList<QPair<QByteArray, QString>> SampleDefinitions{
     {"00databaseinfo", u"00-database-info\nEnglish - Polish\n"_s},
-    {"abandon", u"abandon /əˈbændən/ <V>\n 1.  zostawiać, opuszczać\n 2.  rzucać\n"
-                u" 3.  with abandon (:with ADJ :abandon)\n - beztrosko\n 4.  be abandoned (be V: :abandoned)\n"
-                u" - zostać porzuconym (przez kogoś)\n"_s},
+    {"abandon",
+     u"abandon /əˈbændən/ <V>\n 1.  zostawiać, opuszczać\n 2.  rzucać\n"
+     u" 3.  with abandon (:with ADJ :abandon)\n - beztrosko\n 4.  be abandoned (be V: :abandoned)\n"
+     u" - zostać porzuconym (przez kogoś)\n"_s},
     {"apple", u"apple /ˈæpl/ /ˈæpəl/ <N>\n  jabłko\n"_s},
     {"facility", u"facility /fəˈsɪlɪtɪ/ <N>\n 1.  [form]  zdolność, łatwość\n 2.  urządzenie\n"_s},
     {"walk", u"walk /wɔ:k/\nI.  <V> 1.  chodzić, iść\n 2.  wyprowadzać na spacer\nII.  <N> 1.  spacer\n"
@@ -95,13 +97,14 @@ private slots:
         }
         // The database's own header is no entry; spellings and phrasal verbs are entries.
         QCOMPARE(order, (QStringList{u"abandon"_s, u"apple"_s, u"facility"_s, u"walk"_s, u"walk out"_s,
-                                     u"jeopardize"_s, u"jeopardise"_s, u"quickly"_s, u"under"_s, u"AA"_s, u"Asia"_s,
-                                     u"Asia Minor"_s}));
+                                     u"jeopardize"_s, u"jeopardise"_s, u"quickly"_s, u"under"_s, u"AA"_s,
+                                     u"Asia"_s, u"Asia Minor"_s}));
 
         QCOMPARE(byWord[u"abandon"_s].Digit, QChar(u'3'));
-        QCOMPARE(byWord[u"abandon"_s].Translation,
-                 u"[3] zostawiać, opuszczać; rzucać; with abandon – beztrosko; be abandoned – zostać porzuconym "
-                   u"(przez kogoś)"_s);
+        QCOMPARE(
+            byWord[u"abandon"_s].Translation,
+            u"[3] zostawiać, opuszczać; rzucać; with abandon – beztrosko; be abandoned – zostać porzuconym "
+            u"(przez kogoś)"_s);
         QCOMPARE(byWord[u"abandon"_s].Pronunciation, u"əˈbændən"_s);
         QCOMPARE(byWord[u"apple"_s].Translation, u"[1] jabłko"_s);
         // A register label must not look like a "[d]" marker to the dictionary window.
@@ -124,7 +127,8 @@ private slots:
     {
         const Database db = Build(SampleDefinitions);
         const QList<QString> lines = FreeDict::DictionaryLines(FreeDict::Convert(db.Index, db.Dict));
-        const Reference::LoadResult r = Reference::ReadDictionary(Reference::WriteDictionary(lines, false), false);
+        const Reference::LoadResult r =
+            Reference::ReadDictionary(Reference::WriteDictionary(lines, false), false);
         QCOMPARE(r.SkippedLines, 0);
         QCOMPARE(r.Entries.size(), lines.size());
         QCOMPARE(r.Entries.first().Number, 1);
@@ -133,6 +137,68 @@ private slots:
         QCOMPARE(r.Entries.at(3).KindLabel, u"v"_s);
         QCOMPARE(r.Entries.at(3).Extra, u"wɔ:k"_s);
         QCOMPARE(r.Entries.at(3).Translation, u"[3] chodzić, iść; wyprowadzać na spacer [1] spacer"_s);
+    }
+
+    // The core vocabulary goes before FreeDict's entries of the same headword, or where its
+    // headword falls: an entry filed out of order (FreeDict files "power of attorney" among the
+    // "attorney" entries) does not draw "euro" back to the a's. An entry repeated word for word
+    // is kept once.
+    void coreVocabularyMergedIn()
+    {
+        const auto entry = [](const QString &head, QChar digit, const QString &translation) {
+            FreeDict::Entry e;
+            e.Headword = head;
+            e.Digit = digit;
+            e.Translation = translation;
+            return e;
+        };
+        const QList<FreeDict::Entry> freedict{entry(u"apple"_s, u'1', u"[1] jabłko"_s),
+                                              entry(u"attorney"_s, u'1', u"[1] adwokat"_s),
+                                              entry(u"power of attorney"_s, u'1', u"[1] pełnomocnictwo"_s),
+                                              entry(u"attract"_s, u'3', u"[3] przyciągać"_s),
+                                              entry(u"éclair"_s, u'1', u"[1] ekler"_s),
+                                              entry(u"éclair"_s, u'1', u"[1] ekler"_s),
+                                              entry(u"run"_s, u'1', u"[1] bieg, przebieg"_s),
+                                              entry(u"walk"_s, u'3', u"[3] chodzić"_s),
+                                              entry(u"zoo"_s, u'1', u"[1] zoo"_s)};
+        const QList<FreeDict::Entry> core{
+            entry(u"run"_s, u'3', u"[3] biec [1] bieg"_s), entry(u"go"_s, u'3', u"[3] iść (went, gone)"_s),
+            entry(u"euro"_s, u'1', u"[1] euro"_s), entry(u"zoo"_s, u'1', u"[1] zoo"_s)};
+        QStringList merged;
+        for (const FreeDict::Entry &e : FreeDict::MergeCoreVocabulary(core, freedict))
+            merged << e.Headword + u'|' + e.Translation;
+        QCOMPARE(merged, (QStringList{u"apple|[1] jabłko"_s, u"attorney|[1] adwokat"_s,
+                                      u"power of attorney|[1] pełnomocnictwo"_s, u"attract|[3] przyciągać"_s,
+                                      u"éclair|[1] ekler"_s, u"euro|[1] euro"_s, u"go|[3] iść (went, gone)"_s,
+                                      u"run|[3] biec [1] bieg"_s, u"run|[1] bieg, przebieg"_s,
+                                      u"walk|[3] chodzić"_s, u"zoo|[1] zoo"_s}));
+    }
+
+    // The course's own vocabulary file: every line parses, each headword once, and the commonest
+    // words FreeDict lacks are there.
+    void coreVocabularyFile()
+    {
+        QFile file(qEnvironmentVariable("AUDIVOX_SOURCE_DIR") + u"/tools/dictionary/core-vocabulary.txt"_s);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringList errors;
+        const QList<FreeDict::Entry> core =
+            FreeDict::ReadCoreVocabulary(QString::fromUtf8(file.readAll()), &errors);
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
+        QVERIFY(core.size() >= 1500);
+        QSet<QString> heads;
+        for (const FreeDict::Entry &e : core) {
+            QVERIFY2(!heads.contains(e.Headword), qPrintable(e.Headword));
+            heads.insert(e.Headword);
+            QVERIFY2(!e.Translation.isEmpty(), qPrintable(e.Headword));
+        }
+        for (const char16_t *word : {u"go", u"be", u"have", u"do", u"take", u"get", u"come", u"make", u"give",
+                                     u"run", u"look", u"work"})
+            QVERIFY2(heads.contains(QString::fromUtf16(word)), qPrintable(QString::fromUtf16(word)));
+        // What the window shows: the line's kind label is the translation's first part of speech.
+        const auto go = std::find_if(core.begin(), core.end(),
+                                     [](const FreeDict::Entry &e) { return e.Headword == u"go"_s; });
+        QCOMPARE(go->Digit, QChar(u'3'));
+        QVERIFY(go->Translation.startsWith(u"[3] iść"_s));
     }
 
     void readsCompressedAndPlainData()

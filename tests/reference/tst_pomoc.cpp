@@ -1,12 +1,15 @@
 // The help window and printing: page history, contents, decoding, missing pages, owners, print.
 
+#include "learner/LearnerSession.h"
 #include "reference/HelpPage.h"
 #include "reference/Printing.h"
 #include "reference/uFrmPomoc.h"
+#include "skin/VelBelka.h"
 #include "skin/uSkin.h"
 #include "utils/Utils.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QPrinterInfo>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -75,6 +78,10 @@ private slots:
         WritePage(help + u"/h_index.html"_s, Page(u"Spis treści"_s, u"<a href=\"h_a.html\">A</a>"_s));
         WritePage(help + u"/h_a.html"_s, Page(u"Zażółć gęślą jaźń"_s, u"<a href=\"h_b.html\">B</a>"_s));
         WritePage(help + u"/h_b.html"_s, Page(u"Strona B"_s, QString()));
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(help + u"/img/pic.png"_s));
+        WritePage(help + u"/h_pic.html"_s, Page(u"Obraz"_s, u"<p><img src=\"img/pic.png\"></p>"_s));
         WritePage(help + u"/h_utf.html"_s,
                   u"<html><head><meta charset=\"utf-8\"></head><body>Źdźbło</body></html>"_s.toUtf8());
         Utils::SetProgramFolder(program.path());
@@ -151,6 +158,90 @@ private slots:
         QVERIFY(owner.isVisible());
     }
 
+    // Help outlives whatever it was opened from: a dialog that ended and was freed, a screen
+    // freed by the host; "Wróć" then closes help alone.
+    void ownerGoneFirst_data()
+    {
+        QTest::addColumn<bool>("dialog");
+        QTest::addRow("dialog") << true;
+        QTest::addRow("screen") << false;
+    }
+
+    void ownerGoneFirst()
+    {
+        QFETCH(bool, dialog);
+        QWidget *owner = dialog ? new QDialog : new QWidget;
+        owner->show();
+        QPointer<TfrmPomoc> help = OpenHelp(u"h_index.html"_s, true, owner);
+        delete owner;
+        QVERIFY(help);
+        QCOMPARE(help->Owner(), nullptr);
+        QTest::mouseClick(button(help, u"btnBelkaWroc"_s), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!help);
+    }
+
+    // F1 in a running modal dialog: help's buttons work above it, and help survives the dialog
+    // ending before it.
+    void helpAboveModalDialog()
+    {
+        auto *dialog = new QDialog;
+        QPointer<TfrmPomoc> help;
+        QString pageWhileModal;
+        QWidget *takingInput = nullptr;
+        QTimer::singleShot(0, dialog, [&] {
+            help = OpenHelp(u"h_a.html"_s, false, dialog);
+            // The window the modal dialog does not block: help, not the dialog behind it.
+            takingInput = QApplication::activeModalWidget();
+            QTest::mouseClick(button(help, u"btnSpis"_s), Qt::LeftButton);
+            pageWhileModal = Name(help->CurrentPage());
+            dialog->reject();
+        });
+        dialog->exec();
+        QCOMPARE(takingInput, help.data());
+        QCOMPARE(pageWhileModal, u"h_index.html"_s);
+        delete dialog;
+        QVERIFY(help);
+        QTest::mouseClick(button(help, u"btnBelkaWroc"_s), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!help);
+    }
+
+    // The title bar shows the session's learner, whatever the owner is; before a login (the
+    // password prompt) or without learner mode it shows none.
+    void learnerFromTheSession_data()
+    {
+        QTest::addColumn<bool>("learnerMode");
+        QTest::addColumn<bool>("loggedIn");
+        QTest::addColumn<bool>("shown");
+        QTest::addRow("logged in") << true << true << true;
+        QTest::addRow("nobody logged in yet") << true << false << false;
+        QTest::addRow("page without learner") << false << true << false;
+    }
+
+    void learnerFromTheSession()
+    {
+        QFETCH(bool, learnerMode);
+        QFETCH(bool, loggedIn);
+        Learner::TLearnerSession session;
+        session.User.Name = u"Ola"_s;
+        session.User.Gender = u"K"_s;
+        session.User.Figure = 13;
+        session.LoggedIn = loggedIn;
+        SetHelpSession(&session);
+        QDialog owner; // dialogs have no title bar of their own
+        TfrmPomoc *help = OpenHelp(u"h_index.html"_s, learnerMode, &owner);
+        SetHelpSession(nullptr);
+        const auto *bar = help->findChild<TVelBelka *>(u"Belka"_s);
+        QTEST(bar->PokazZalogowanie(), "shown");
+        if (bar->PokazZalogowanie()) {
+            QCOMPARE(bar->Zalogowany(), u"Ola"_s);
+            QCOMPARE(bar->Plec(), QChar(u'K'));
+            QCOMPARE(bar->LudzikIndex(), 13);
+        }
+        help->close();
+    }
+
     void printsShownPage()
     {
         TfrmPomoc *help = OpenHelp(u"h_a.html"_s, false, nullptr);
@@ -162,6 +253,52 @@ private slots:
         QCOMPARE(printer.To, 999);
         QCOMPARE(printer.Margin, 20.0);
         help->close();
+    }
+
+    // What goes to the printer carries the page's pictures, found as the viewer finds them,
+    // never the 16 x 16 "missing picture" mark; on paper as in a PDF.
+    void printedPagesKeepTheirPictures_data()
+    {
+        QTest::addColumn<bool>("viewer");
+        QTest::addRow("help window") << true;
+        QTest::addRow("print component") << false;
+    }
+
+    void printedPagesKeepTheirPictures()
+    {
+        QFETCH(bool, viewer);
+        const QString page = program.filePath(u"Pomoc/h_pic.html"_s);
+        TfrmPomoc *help = nullptr;
+        QTextDocument *document = nullptr;
+        if (viewer) {
+            help = OpenHelp(u"h_pic.html"_s, false, nullptr);
+            document = this->viewer(help)->document();
+        } else {
+            QVERIFY(PrinterHTML().LoadFromFile(page));
+            document = &PrinterHTML().Document();
+        }
+        const std::unique_ptr<QTextDocument> copy = Reference::PrintCopy(*document);
+        const QImage printed =
+            copy->resource(QTextDocument::ImageResource, QUrl(u"img/pic.png"_s)).value<QImage>();
+        QCOMPARE(printed.size(), QSize(40, 30));
+
+        QTemporaryDir out;
+        const Reference::PrintOutcome pdf =
+            Reference::SystemPrintService::PrintToPdf(*document, out.filePath(u"p.pdf"_s), 1, 999, 20.0);
+        QVERIFY(pdf.Printed);
+        if (help)
+            help->close();
+        QProcess images;
+        images.start(u"pdfimages"_s, {u"-list"_s, pdf.PdfFile});
+        if (!images.waitForStarted())
+            QSKIP("pdfimages (poppler-utils) is not installed");
+        QVERIFY(images.waitForFinished());
+        // "page num type width height ...": the one picture of the page, 40 x 30.
+        const QStringList rows =
+            QString::fromUtf8(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 3);
+        const QStringList columns = rows.at(2).simplified().split(u' ');
+        QCOMPARE(columns.mid(3, 2), (QStringList{u"40"_s, u"30"_s}));
     }
 
     void printerHtml()
@@ -188,12 +325,12 @@ private slots:
         QTest::addColumn<QByteArray>("charset");
         QTest::addColumn<QString>("text");
         QTest::addRow("none: Windows-1250") << QByteArray("<p>\xb9\x9c\xbf</p>") << QByteArray() << u"ąśż"_s;
-        QTest::addRow("html5 meta") << QByteArray("<meta charset='utf-8'><p>\xc4\x85</p>") << QByteArray("utf-8")
-                                    << u"ą"_s;
-        QTest::addRow("unknown name falls back") << QByteArray("<meta charset=x-none><p>\xb9</p>")
-                                                 << QByteArray("x-none") << u"ą"_s;
-        QTest::addRow("utf-8 byte order mark") << QByteArray("\xef\xbb\xbf<p>\xc5\x82</p>") << QByteArray()
-                                               << u"ł"_s;
+        QTest::addRow("html5 meta") << QByteArray("<meta charset='utf-8'><p>\xc4\x85</p>")
+                                    << QByteArray("utf-8") << u"ą"_s;
+        QTest::addRow("unknown name falls back")
+            << QByteArray("<meta charset=x-none><p>\xb9</p>") << QByteArray("x-none") << u"ą"_s;
+        QTest::addRow("utf-8 byte order mark")
+            << QByteArray("\xef\xbb\xbf<p>\xc5\x82</p>") << QByteArray() << u"ł"_s;
     }
 
     void charsets()
@@ -218,8 +355,8 @@ private slots:
         QTemporaryDir documents;
         QTextDocument doc;
         doc.setHtml(u"<h1>Dzień dobry</h1><p>Audivox drukuje stronę.</p>"_s);
-        const Reference::PrintOutcome out = Reference::SystemPrintService::PrintToPdf(
-            doc, documents.filePath(u"strona.pdf"_s), 1, 999, 20.0);
+        const Reference::PrintOutcome out =
+            Reference::SystemPrintService::PrintToPdf(doc, documents.filePath(u"strona.pdf"_s), 1, 999, 20.0);
         QVERIFY2(out.Printed, qPrintable(out.Error));
         QProcess pdftotext;
         pdftotext.start(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, out.PdfFile, u"-"_s});
@@ -234,8 +371,10 @@ private slots:
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a default printer");
         QStringList told;
-        SetSkinnedMessageHook([&](const QString &message, const QString &, int) {
+        QStringList captions;
+        SetSkinnedMessageHook([&](const QString &message, const QString &caption, int) {
             told << message;
+            captions << caption;
             return 1;
         });
         Reference::SystemPrintService service(documents.path());
@@ -247,6 +386,8 @@ private slots:
         QVERIFY(QFileInfo(pdf.PdfFile).fileName().startsWith(u"Strona próba"_s));
         QCOMPARE(told.size(), 1);
         QVERIFY(told.first().contains(QDir::toNativeSeparators(pdf.PdfFile)));
+        // A notice, captioned as the other notices (text 59; its wording when texts are missing).
+        QCOMPARE(captions, QStringList{u"Informacja"_s});
     }
 };
 

@@ -19,13 +19,13 @@ TDane Entry(const QString &headword, const QString &translation)
 
 QList<TDane> Sample()
 {
-    return {Entry(u"apple"_s, u"[1] jabłko"_s),      Entry(u"apply"_s, u"[3] stosować"_s),
-            Entry(u"grape"_s, u"[1] winogrono"_s),    Entry(u"ap"_s, u"skrót"_s),
-            Entry(u"map"_s, u"[1] mapa"_s),           Entry(u"Bee"_s, u"[1] pszczoła"_s),
-            Entry(u"b"_s, u"litera b"_s),             Entry(u" ball "_s, u"[1] piłka"_s),
-            Entry(u"walk"_s, u"[3] chodzić"_s),       Entry(u"cat"_s, u"[1] kot"_s),
-            Entry(u"go"_s, u"[3] iść"_s),             Entry(u"trap"_s, u"[1] pułapka, TAPir"_s),
-            Entry(u"Élan"_s, u"[1] polot"_s),         Entry(u"4x4"_s, u"[1] terenówka"_s)};
+    return {Entry(u"apple"_s, u"[1] jabłko"_s),    Entry(u"apply"_s, u"[3] stosować"_s),
+            Entry(u"grape"_s, u"[1] winogrono"_s), Entry(u"ap"_s, u"skrót"_s),
+            Entry(u"map"_s, u"[1] mapa"_s),        Entry(u"Bee"_s, u"[1] pszczoła"_s),
+            Entry(u"b"_s, u"litera b"_s),          Entry(u" ball "_s, u"[1] piłka"_s),
+            Entry(u"walk"_s, u"[3] chodzić"_s),    Entry(u"cat"_s, u"[1] kot"_s),
+            Entry(u"go"_s, u"[3] iść"_s),          Entry(u"trap"_s, u"[1] pułapka, TAPir"_s),
+            Entry(u"Élan"_s, u"[1] polot"_s),      Entry(u"4x4"_s, u"[1] terenówka"_s)};
 }
 
 QStringList Headwords(const QList<TDane> &entries, const QList<int> &indexes)
@@ -66,8 +66,17 @@ private slots:
         QTest::addRow("ap in words, whole words") << u"ap"_s << false << true << true << QStringList{u"ap"_s};
         QTest::addRow("upper-case needle") << u"AP"_s << false << true << true << QStringList{u"ap"_s};
         // The needle anywhere in the translation, case folded; headwords are not searched.
-        QTest::addRow("ap in translations") << u"ap"_s << false << false << false
-                                            << QStringList{u"map"_s, u"trap"_s};
+        QTest::addRow("ap in translations")
+            << u"ap"_s << false << false << false << QStringList{u"map"_s, u"trap"_s};
+        // Whole words hold for translations too: bounded by anything but a letter or digit.
+        QTest::addRow("ap in translations, whole words")
+            << u"ap"_s << false << false << true << QStringList{};
+        QTest::addRow("translation word before a comma")
+            << u"pułapka"_s << false << false << true << QStringList{u"trap"_s};
+        QTest::addRow("translation word at the end, any case")
+            << u"tapir"_s << false << false << true << QStringList{u"trap"_s};
+        QTest::addRow("two words of a translation")
+            << u"litera b"_s << false << false << true << QStringList{u"b"_s};
         QTest::addRow("letter b") << u"b"_s << true << false << false
                                   << QStringList{u"Bee"_s, u"b"_s, u"ball"_s};
         QTest::addRow("letter b, whole words") << u"b"_s << true << false << true << QStringList{u"b"_s};
@@ -147,16 +156,16 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("translation");
         QTest::addColumn<QString>("extra");
-        QTest::addRow("full") << u"   17 [3] run = [3] biec=x=y=z= /rʌn/ "_s << true << 17 << u"run"_s << u"v"_s
-                              << u"[3] biec"_s << u"/rʌn/"_s;
+        QTest::addRow("full") << u"   17 [3] run = [3] biec=x=y=z= /rʌn/ "_s << true << 17 << u"run"_s
+                              << u"v"_s << u"[3] biec"_s << u"/rʌn/"_s;
         QTest::addRow("no extra") << u"xyz5 [1]cat=kot"_s << true << 5 << u"cat"_s << u"n"_s << u"kot"_s
                                   << QString();
-        QTest::addRow("digit without label") << u"   9 [4]of=z"_s << true << 9 << u"of"_s << QString() << u"z"_s
-                                             << QString();
-        QTest::addRow("number not decimal") << u"   x9 [1]cat=kot"_s << false << 0 << QString() << QString()
-                                            << QString() << QString();
-        QTest::addRow("no space after number") << u"   12"_s << false << 0 << QString() << QString() << QString()
-                                               << QString();
+        QTest::addRow("digit without label")
+            << u"   9 [4]of=z"_s << true << 9 << u"of"_s << QString() << u"z"_s << QString();
+        QTest::addRow("number not decimal")
+            << u"   x9 [1]cat=kot"_s << false << 0 << QString() << QString() << QString() << QString();
+        QTest::addRow("no space after number")
+            << u"   12"_s << false << 0 << QString() << QString() << QString() << QString();
         QTest::addRow("empty") << QString() << false << 0 << QString() << QString() << QString() << QString();
     }
 
@@ -221,9 +230,9 @@ private slots:
     void readFile()
     {
         // BOM at the start and in the middle, a bad line among good ones, no final line end.
-        const QByteArray data = Utf16({QString(QChar(0xFEFF)), u"   1 [1]cat=kot\r\n"_s, u"   oops\r\n"_s,
-                                       u"\r\n"_s, u"   2 [3]go=i"_s, QString(QChar(0xFEFF)), u"ść\r\n"_s,
-                                       u"   3 [2]big=duży"_s});
+        const QByteArray data =
+            Utf16({QString(QChar(0xFEFF)), u"   1 [1]cat=kot\r\n"_s, u"   oops\r\n"_s, u"\r\n"_s,
+                   u"   2 [3]go=i"_s, QString(QChar(0xFEFF)), u"ść\r\n"_s, u"   3 [2]big=duży"_s});
         QList<QPair<int, int>> steps;
         const LoadResult r = ReadDictionary(data, false, [&](int pos, int max) { steps.append({pos, max}); });
         QCOMPARE(r.Entries.size(), 3);

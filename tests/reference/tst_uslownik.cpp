@@ -2,6 +2,7 @@
 
 #include "reference/Slownik.h"
 #include "reference/uSlownik.h"
+#include "skin/VelCheckBox.h"
 #include "skin/uSkin.h"
 #include "utils/Utils.h"
 
@@ -244,14 +245,41 @@ private slots:
                 maxRight = std::max(maxRight, r.Pos.x() + fm.horizontalAdvance(r.Text));
         QVERIFY(maxRight <= 200);
         QVERIFY(runs.first().Text == u"very"_s);
-        const auto secondEntry = std::find_if(runs.begin(), runs.end(),
-                                              [](const TSlownikRun &r) { return r.Text == u"4"_s; });
+        const auto secondEntry =
+            std::find_if(runs.begin(), runs.end(), [](const TSlownikRun &r) { return r.Text == u"4"_s; });
         QVERIFY(secondEntry != runs.end());
         QVERIFY(secondEntry->Pos.y() >= line);
         // Never more than 8 entries, and none starts below the area.
-        QVERIFY(std::count_if(runs.begin(), runs.end(), [](const TSlownikRun &r) { return r.Text == u"jedno"_s; }) <= 8);
+        QVERIFY(std::count_if(runs.begin(), runs.end(),
+                              [](const TSlownikRun &r) { return r.Text == u"jedno"_s; }) <= 8);
         for (const auto &r : runs)
             QVERIFY(r.Pos.y() <= 130 + 3 * line);
+    }
+
+    // Entries are never cut at the bottom, and the last scroll position shows the last entry.
+    void lastEntryShownWhole()
+    {
+        QList<TDane> list;
+        for (int i = 0; i < 10; ++i) {
+            TDane d;
+            d.Headword = u"word%1"_s.arg(i);
+            d.Translation = u"pierwsze znaczenie; drugie znaczenie; trzecie znaczenie; czwarte znaczenie"_s;
+            list << d;
+        }
+        QFont font(u"Verdana"_s);
+        font.setPointSize(10);
+        const QFontMetrics fm(font);
+        const int width = 482, height = 130;
+        const int maximum = ResultListScrollMax(list, fm, fm, width, height);
+        QVERIFY(maximum > 10 - 8); // fewer than eight fit
+        for (int first = 0; first <= maximum; ++first) {
+            const auto runs = LayoutResultList(list, first, fm, fm, width, height);
+            for (const TSlownikRun &run : runs)
+                QVERIFY2(run.Pos.y() + fm.height() <= height, qPrintable(run.Text));
+            if (first == maximum)
+                QVERIFY(std::any_of(runs.begin(), runs.end(),
+                                    [](const TSlownikRun &r) { return r.Text == u"word9"_s; }));
+        }
     }
 
     void labelDrawnGreyItalic()
@@ -291,13 +319,33 @@ private slots:
         QCOMPARE(Headwords(window->Results()), QStringList{u"walk"_s});
 
         window->hide();
-        LookUpWordAt(words, QPoint(90, 15)); // a year
+        LookUpWordAt(words, QPoint(90, 15));  // a year
         LookUpWordAt(words, QPoint(300, 15)); // a blank place
         QVERIFY(!window->isVisible());
 
         frmSlownik = nullptr; // no window: the look-up is a no-op
         LookUpWordAt(u"walk"_s);
         frmSlownik = window;
+    }
+
+    // A look-up from an exercise searches the English headwords even after the learner searched
+    // the translations in the window.
+    void lookUpAfterTranslationSearch()
+    {
+        window->ShowDictionary();
+        button(u"rdSzukajTlumaczenia"_s)->click(); // no skin here: the box has no height to click on
+        edit()->setText(u"chleb"_s);
+        QTest::keyClick(edit(), Qt::Key_Return);
+        QCOMPARE(Headwords(window->Results()), QStringList{u"bread"_s});
+        window->hide();
+
+        LookUpWordAt(u"b"_s);
+        QCOMPARE(edit()->text(), u"b"_s);
+        QCOMPARE(Headwords(window->Results()), (QStringList{u"bread"_s, u"big"_s, u"b"_s}));
+        auto *inWords = window->findChild<TVelCheckBox *>(u"rdSzukajSlowka"_s);
+        auto *inTranslations = window->findChild<TVelCheckBox *>(u"rdSzukajTlumaczenia"_s);
+        QVERIFY(inWords->Checked());
+        QVERIFY(!inTranslations->Checked());
     }
 
     void showingResetsAndHidingCloses()

@@ -3,8 +3,8 @@
 // only has what the host looks at, for the widget tests of the host and the selection screen.
 
 #include "course/Catalogue.h"
-#include "learner/Struct_Stat.h"
 #include "exercises/frame/ExerciseScreen.h"
+#include "learner/Struct_Stat.h"
 #include "runtime/uFrmNawigacja.h"
 #include "runtime/uFrmWyborCwiczenia.h"
 #include "skin/VelBelka.h"

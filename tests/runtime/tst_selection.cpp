@@ -4,6 +4,7 @@
 
 #include "RuntimeFixture.h"
 
+#include "reference/uFrmPomoc.h"
 #include "skin/ALScrollBar.h"
 #include "skin/VelListBox.h"
 #include "skin/VelResButton.h"
@@ -69,9 +70,12 @@ private slots:
         second = build.Group(2, u"Unit two"_s);
         build.Exercise(second, 4, u"gaps.xml"_s, u"Gaps"_s);
         log = OpenLog();
+        // A kind without a screen says so in a box no test clicks away.
+        SetSkinnedMessageHook([](const QString &, const QString &, int) { return 1; });
     }
     void cleanup()
     {
+        SetSkinnedMessageHook({});
         CloseExerciseScreens();
         selection.reset();
         host.reset();
@@ -169,6 +173,97 @@ private slots:
         QVERIFY(!list()->isEnabled());
     }
 
+    // Any kind without a registered screen (never a fixed list: screens arrive one by one)
+    // tells the learner so, once, with the information box; a kind with one says nothing.
+    void kindsWithoutScreenSaySo_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("told");
+        QTest::addRow("role play item 12") << 12 << true;
+        QTest::addRow("word item 41") << 41 << true;
+        QTest::addRow("word item 48") << 48 << true;
+        QTest::addRow("comprehension, screen not registered") << 14 << true;
+        QTest::addRow("registered test") << 3 << false;
+    }
+
+    void kindsWithoutScreenSaySo()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, told);
+        QList<int> kinds;
+        SetSkinnedMessageHook([&kinds](const QString &message, const QString &caption, int messageKind) {
+            if (!message.isEmpty() && !caption.isEmpty())
+                kinds << messageKind;
+            return 1;
+        });
+        log.RegisterKinds({3}, false);
+        buildScreen();
+        OpenExercise(kind, u"some.xml"_s, QString());
+        QCOMPARE(kinds, told ? QList<int>{smInformation} : QList<int>{});
+        QCOMPARE(log.calls.size(), told ? 0 : 1);
+        QVERIFY(selection->isVisible());
+    }
+
+    // Every kind a row can hold has an icon of the bundle, and each family its own: the word
+    // items of variant 4 are not drawn as multiple-choice tests.
+    void kindIcons()
+    {
+        if (!loadProgramSkin())
+            QSKIP("no skin bundle in the assembled program folder");
+        QSet<QString> names;
+        for (int kind : {1,  3,  4,  7,  8,  11, 12, 14, 18,  21,  22,  24,
+                         26, 31, 41, 42, 44, 48, 50, 52, 100, 102, 103, 104}) {
+            const QString name = TfrmWyborCwiczenia::KindIconName(kind);
+            QVERIFY2(CurrentSkin().Handle->HasPicture(name), qPrintable(name));
+            names << name;
+        }
+        for (int kind : {41, 42, 44, 48})
+            QVERIFY(TfrmWyborCwiczenia::KindIconName(kind) != TfrmWyborCwiczenia::KindIconName(3));
+        QCOMPARE(QSet<QString>({TfrmWyborCwiczenia::KindIconName(41), TfrmWyborCwiczenia::KindIconName(42),
+                                TfrmWyborCwiczenia::KindIconName(44), TfrmWyborCwiczenia::KindIconName(48)})
+                     .size(),
+                 4);
+    }
+
+    // F1 and the help button open the page of the list shown: the repetitions have their own.
+    void helpPageOfTheMode_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("helpButton");
+        QTest::addColumn<QString>("page");
+        QTest::addRow("catalogue, F1")
+            << int(TfrmWyborCwiczenia::CatalogueMode) << false << u"h_index.html"_s;
+        QTest::addRow("catalogue, button")
+            << int(TfrmWyborCwiczenia::CatalogueMode) << true << u"h_index.html"_s;
+        QTest::addRow("repetitions, F1")
+            << int(TfrmWyborCwiczenia::RepetitionsMode) << false << u"h_rep.html"_s;
+        QTest::addRow("repetitions, button")
+            << int(TfrmWyborCwiczenia::RepetitionsMode) << true << u"h_rep.html"_s;
+    }
+
+    void helpPageOfTheMode()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, helpButton);
+        QFETCH(QString, page);
+        buildScreen();
+        host->RegisterExerciseScreen(selection.get(), TfrmNawigacja::SelectionButtons);
+        selection->SetSelectionMode(mode);
+        if (helpButton)
+            QTest::mouseClick(selection->findChild<TVelResButton *>(u"btn_nawigacja_help"_s), Qt::LeftButton);
+        else
+            QTest::keyClick(selection->CurrentList(), Qt::Key_F1);
+        TfrmPomoc *help = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *found = qobject_cast<TfrmPomoc *>(window); found && found->isVisible())
+                help = found;
+        }
+        QVERIFY(help);
+        QCOMPARE(QFileInfo(help->CurrentPage()).fileName(), page);
+        help->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     void scrollBarFollowsTheRowCount()
     {
         CourseBuilder build(host->Catalogue());
@@ -191,6 +286,17 @@ private slots:
         QCOMPARE(list()->Count(), 2);
         QVERIFY(!bar->isVisible());
         QCOMPARE(list()->TopIndex(), 0);
+
+        // Scrolled to the bottom, collapsed, expanded again: the list starts at its top.
+        selection->ExpandAll();
+        bar->SetPosition(bar->Max());
+        list()->setCurrentRow(34);
+        QCOMPARE(list()->TopIndex(), 12);
+        QTest::mouseClick(selection->findChild<TVelResButton *>(u"btnCollapse"_s), Qt::LeftButton);
+        QTest::mouseClick(selection->findChild<TVelResButton *>(u"btnExpand"_s), Qt::LeftButton);
+        QTest::qWait(20); // the bar's timer
+        QCOMPARE(list()->TopIndex(), 0);
+        QCOMPARE(bar->Position(), 0);
     }
 
     void repetitionHints_data()
@@ -203,10 +309,10 @@ private slots:
                                   << u"<B> Title </B> - 15-03-2027"_s;
         QTest::addRow("retired exercise") << 1 << u"0"_s << QStringList{} << QString();
         QTest::addRow("never scheduled") << 1 << QString() << QStringList{} << QString();
-        QTest::addRow("package")
-            << 2 << QString() << QStringList{u"2027-01-02"_s, u"0"_s, u"2027-05-06"_s}
-            << u"<B> Item 1 </B> - 02-01-2027 <BR> <B> Item 3 </B> - 06-05-2027"_s;
-        QTest::addRow("package, nothing scheduled") << 2 << QString() << QStringList{u"0"_s, QString()} << QString();
+        QTest::addRow("package") << 2 << QString() << QStringList{u"2027-01-02"_s, u"0"_s, u"2027-05-06"_s}
+                                 << u"<B> Item 1 </B> - 02-01-2027 <BR> <B> Item 3 </B> - 06-05-2027"_s;
+        QTest::addRow("package, nothing scheduled")
+            << 2 << QString() << QStringList{u"0"_s, QString()} << QString();
     }
     void repetitionHints()
     {
@@ -263,7 +369,8 @@ private slots:
         QVERIFY(log.calls.last().path.endsWith(u"c.xml"_s));
         QVERIFY(log.lastScreen);
         for (int n = 1; n <= 3; ++n) {
-            auto *button = log.lastScreen->findChild<TVelResButton *>(u"btn_nawigacja_"_s + QString::number(n));
+            auto *button =
+                log.lastScreen->findChild<TVelResButton *>(u"btn_nawigacja_"_s + QString::number(n));
             QVERIFY(button);
             QCOMPARE(button->isEnabled(), n != 3);
         }

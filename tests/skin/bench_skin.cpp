@@ -34,7 +34,8 @@ private slots:
         }
         ApplySkin(&form, TestSkin());
         QImage target(1024, 50, QImage::Format_ARGB32_Premultiplied);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             form.render(&target);
         }
     }
@@ -50,7 +51,8 @@ private slots:
         b->SetGlyph(LoadSkinPicture(u"IMG_Sprawdz"_s));
         ApplySkin(&form, TestSkin());
         QImage target(200, 50, QImage::Format_ARGB32_Premultiplied);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             b->render(&target);
         }
     }

@@ -20,7 +20,8 @@ QImage Canvas(QSize size = QSize(400, 120))
 
 // The supersampling as the program has always done it: enlarge the canvas area, write the
 // doubled text on it, average each 2x2 block back.
-QImage Reference(const QImage &canvas, const QFont &font, const QColor &color, int x, int y, const QString &text)
+QImage Reference(const QImage &canvas, const QFont &font, const QColor &color, int x, int y,
+                 const QString &text)
 {
     const QFontMetrics metrics(font);
     const SkinLineBox line = SkinTextLine(font);
@@ -58,7 +59,8 @@ int MaxDifference(const QImage &a, const QImage &b)
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            worst = qMax(worst, qMax(qAbs(qRed(p) - qRed(q)), qMax(qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q)))));
+            worst = qMax(worst, qMax(qAbs(qRed(p) - qRed(q)),
+                                     qMax(qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q)))));
         }
     return worst;
 }
@@ -78,9 +80,11 @@ private slots:
         QTest::addColumn<bool>("bold");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QPoint>("at");
-        QTest::addRow("tahoma caption") << u"Tahoma"_s << 12 << false << u"Zażółć gęślą jaźń"_s << QPoint(10, 10);
+        QTest::addRow("tahoma caption")
+            << u"Tahoma"_s << 12 << false << u"Zażółć gęślą jaźń"_s << QPoint(10, 10);
         QTest::addRow("bold result") << u"Trebuchet MS"_s << 18 << true << u"100%"_s << QPoint(185, 17);
-        QTest::addRow("descenders at the edge") << u"Verdana"_s << 14 << false << u"gąbka Ąj"_s << QPoint(0, 0);
+        QTest::addRow("descenders at the edge")
+            << u"Verdana"_s << 14 << false << u"gąbka Ąj"_s << QPoint(0, 0);
         QTest::addRow("serif") << u"Georgia"_s << 10 << false << u"Łódź"_s << QPoint(50, 60);
     }
 
@@ -175,7 +179,8 @@ private slots:
             painter.setFont(QFont(u"Tahoma"_s, 10));
             painter.setPen(Qt::black);
             DrawAntiAliasedTextInRect(painter, rect, 0, Qt::TextWordWrap,
-                                      u"Aby rozpocząć naukę z programem, wybierz swój profil użytkownika."_s, 0);
+                                      u"Aby rozpocząć naukę z programem, wybierz swój profil użytkownika."_s,
+                                      0);
         }
         int top = -1, bottom = -1;
         for (int y = 0; y < canvas.height(); ++y) {

@@ -59,6 +59,36 @@ private slots:
         QFAIL("the gauge picture has no opaque pixel");
     }
 
+    // The figure's colour follows the result: never the green of success at 0 %.
+    void gaugeFigureColour_data()
+    {
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QColor>("colour");
+        QTest::addRow("0") << 0 << QColor(200, 36, 30);
+        QTest::addRow("49") << 49 << QColor(200, 36, 30);
+        QTest::addRow("50") << 50 << QColor(214, 128, 0);
+        QTest::addRow("74") << 74 << QColor(214, 128, 0);
+        QTest::addRow("75") << 75 << QColor(0, 154, 43);
+        QTest::addRow("100") << 100 << QColor(0, 154, 43);
+    }
+
+    void gaugeFigureColour()
+    {
+        QFETCH(int, result);
+        QFETCH(QColor, colour);
+        QCOMPARE(TVelProgress::ResultColor(result), colour);
+        QWidget form;
+        auto *panel = new TVelProgress(&form);
+        panel->SetWynik(result);
+        ApplySkin(&form, TestSkin());
+        const QImage shot = panel->grab().toImage();
+        bool found = false;
+        for (int y = 17; y < 60 && !found; ++y)
+            for (int x = 185; x < 259 && !found; ++x)
+                found = shot.pixelColor(x, y).rgb() == colour.rgb();
+        QVERIFY2(found, "the figure is not drawn in its colour");
+    }
+
     void notebookNumberColumn_data()
     {
         QTest::addColumn<unsigned>("value");
@@ -189,7 +219,8 @@ private slots:
         // Dragging the thumb: one pixel is one step here.
         const int thumb = bar.ThumbStart();
         QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(10, thumb + 3));
-        QMouseEvent move(QEvent::MouseMove, QPointF(10, thumb + 3 + 40), QPointF(), Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, QPointF(10, thumb + 3 + 40), QPointF(), Qt::NoButton,
+                         Qt::LeftButton, {});
         QApplication::sendEvent(&bar, &move);
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(10, thumb + 43));
         QCOMPARE(bar.Position(), 90);
@@ -336,6 +367,17 @@ private slots:
         const int oneLine = bubble->height();
         bubble->ShowBubble(300, 400, QString(u"długie słowo "_s).repeated(20));
         QVERIFY(bubble->height() > oneLine);
+        // The text keeps clear of the outline: no dark (text) pixel within 12 pixels of the
+        // bubble's left and right edges or 8 of its top; the light blue outline is no text.
+        const QImage picture = bubble->Picture();
+        for (int y = 0; y < bubble->height() - 20; ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const bool nearEdge = x < 12 || x >= picture.width() - 12 || y < 8;
+                if (nearEdge && picture.pixelColor(x, y).alpha() == 255)
+                    QVERIFY2(qGray(picture.pixel(x, y)) >= 100,
+                             qPrintable(u"text at %1, %2"_s.arg(x).arg(y)));
+            }
+        }
         // Around the rounded picture the bubble is transparent.
         QCOMPARE(bubble->Picture().pixelColor(0, 0).alpha(), 0);
         QCOMPARE(bubble->Picture().pixelColor(160, bubble->height() / 2).alpha(), 255);

@@ -30,7 +30,8 @@ QStringList RequiredPictures()
             names << u"DIAL0%1"_s.arg(i) + QLatin1String(style);
         names << u"DIAL_BELKA"_s + QLatin1String(style);
     }
-    names << u"MSG_ICON_ERROR"_s << u"MSG_ICON_QUESTION"_s << u"MSG_ICON_INFORMATION"_s << u"MSG_ICON_EXCLAMATION"_s;
+    names << u"MSG_ICON_ERROR"_s << u"MSG_ICON_QUESTION"_s << u"MSG_ICON_INFORMATION"_s
+          << u"MSG_ICON_EXCLAMATION"_s;
     for (const char *s : {"_N", "_H", "_P", "_D"}) {
         for (int set = 1; set <= 7; ++set)
             for (const char *piece : {"G01", "G02", "G03"})
@@ -65,20 +66,22 @@ QStringList RequiredPictures()
     names << u"IMG_Sprawdz"_s << u"IMG_JeszczeRaz"_s << u"IMG_OK"_s << u"IMG_Zle"_s << u"IMG_Info"_s
           << u"IMG_Video"_s << u"IMG_Glosnik"_s << u"IMG_Help"_s << u"IMG_Wroc"_s << u"IMG_Slownik"_s
           << u"IMG_Drukuj"_s << u"IMG_Close_N"_s << u"IMG_Close_H"_s << u"IMG_Close_D"_s << u"IMG_Min_N"_s
-          << u"IMG_Min_H"_s << u"IMG_Min_D"_s << u"IMG_Mikrofon1"_s << u"IMG_Mikrofon2"_s << u"IMG_Analizator"_s;
-    names << u"Tabka_UP"_s << u"Tabka_Hover"_s << u"Wiersz_L1_UP"_s << u"Wiersz_L1_Hover"_s << u"Wiersz_L2_Up"_s
-          << u"Wiersz_L2_Hover"_s << u"IMG_Books"_s << u"IMG_Plus"_s << u"IMG_Minus"_s << u"img_prtlo"_s
-          << u"img_pr"_s;
+          << u"IMG_Min_H"_s << u"IMG_Min_D"_s << u"IMG_Mikrofon1"_s << u"IMG_Mikrofon2"_s
+          << u"IMG_Analizator"_s;
+    names << u"Tabka_UP"_s << u"Tabka_Hover"_s << u"Wiersz_L1_UP"_s << u"Wiersz_L1_Hover"_s
+          << u"Wiersz_L2_Up"_s << u"Wiersz_L2_Hover"_s << u"IMG_Books"_s << u"IMG_Plus"_s << u"IMG_Minus"_s
+          << u"img_prtlo"_s << u"img_pr"_s;
     for (int level = 1; level <= 4; ++level)
         names << u"img_poz%1"_s.arg(level);
-    for (int kind : {1, 3, 4, 7, 8, 11, 14, 18, 21, 22, 24, 31, 50, 52})
+    for (int kind : {1, 3, 4, 7, 8, 11, 14, 18, 21, 22, 24, 26, 31, 50, 52})
         names << u"Typ_%1"_s.arg(kind);
     names << u"Typ_101_1"_s << u"Typ_101_2"_s << u"Typ_102"_s << u"Typ_103"_s;
     // The word tiles and the places they are dropped into.
     for (const char *set : {"IMG_Kostka", "IMG_Klocek"})
         for (int part = 1; part <= 3; ++part)
             names << u"%1%2"_s.arg(QLatin1String(set)).arg(part);
-    names << u"IMG_Miejsce1"_s << u"IMG_miejsce2"_s << u"IMG_miejsce3"_s << u"IMG_GradCell"_s << u"IMG_GradHeader"_s;
+    names << u"IMG_Miejsce1"_s << u"IMG_miejsce2"_s << u"IMG_miejsce3"_s << u"IMG_GradCell"_s
+          << u"IMG_GradHeader"_s;
     // The dialogue screens' speakers, microphone and the learner's recordings.
     for (int speaker = 1; speaker <= 5; ++speaker)
         names << u"IMG_Osoba_%1"_s.arg(speaker);
@@ -200,9 +203,12 @@ private slots:
     {
         QTest::addColumn<QStringList>("pictures");
         QTest::addColumn<bool>("loads");
-        QTest::addRow("all four corners") << QStringList{u"DIAL01_B"_s, u"DIAL03_B"_s, u"DIAL07_B"_s, u"DIAL09_B"_s} << true;
-        QTest::addRow("one corner missing") << QStringList{u"DIAL01_B"_s, u"DIAL03_B"_s, u"DIAL09_B"_s} << false;
-        QTest::addRow("white corners only") << QStringList{u"DIAL01_W"_s, u"DIAL03_W"_s, u"DIAL07_W"_s, u"DIAL09_W"_s} << false;
+        QTest::addRow("all four corners")
+            << QStringList{u"DIAL01_B"_s, u"DIAL03_B"_s, u"DIAL07_B"_s, u"DIAL09_B"_s} << true;
+        QTest::addRow("one corner missing")
+            << QStringList{u"DIAL01_B"_s, u"DIAL03_B"_s, u"DIAL09_B"_s} << false;
+        QTest::addRow("white corners only")
+            << QStringList{u"DIAL01_W"_s, u"DIAL03_W"_s, u"DIAL07_W"_s, u"DIAL09_W"_s} << false;
     }
 
     void loadFailures()

@@ -62,13 +62,18 @@ private slots:
                                               << QStringList{u"G01_D_3_2"_s, u"G02_D_3_2"_s, u"G03_D_3_2"_s};
         QTest::addRow("roz22 pressed set 7") << int(roz22) << 7 << int(Pressed) << false << false << true
                                              << QStringList{u"G01_P_3_7"_s, u"G02_P_3_7"_s, u"G03_P_3_7"_s};
-        QTest::addRow("down shows pressed even hot") << int(roz50) << 1 << int(Hot) << true << false << true
-                                                     << QStringList{u"G01_P_3_1"_s, u"G02_P_3_1"_s, u"G03_P_3_1"_s};
-        QTest::addRow("flat at rest has no frame") << int(roz50) << 1 << int(Rest) << false << true << true << QStringList{};
-        QTest::addRow("flat disabled has no frame") << int(roz50) << 1 << int(Rest) << false << true << false << QStringList{};
-        QTest::addRow("flat hot has its frame") << int(roz50) << 3 << int(Hot) << false << true << true
-                                                << QStringList{u"G01_H_3_3"_s, u"G02_H_3_3"_s, u"G03_H_3_3"_s};
-        QTest::addRow("bar button at rest: none") << int(rozBelka) << 1 << int(Rest) << false << false << true << QStringList{};
+        QTest::addRow("down shows pressed even hot")
+            << int(roz50) << 1 << int(Hot) << true << false << true
+            << QStringList{u"G01_P_3_1"_s, u"G02_P_3_1"_s, u"G03_P_3_1"_s};
+        QTest::addRow("flat at rest has no frame")
+            << int(roz50) << 1 << int(Rest) << false << true << true << QStringList{};
+        QTest::addRow("flat disabled has no frame")
+            << int(roz50) << 1 << int(Rest) << false << true << false << QStringList{};
+        QTest::addRow("flat hot has its frame")
+            << int(roz50) << 3 << int(Hot) << false << true << true
+            << QStringList{u"G01_H_3_3"_s, u"G02_H_3_3"_s, u"G03_H_3_3"_s};
+        QTest::addRow("bar button at rest: none")
+            << int(rozBelka) << 1 << int(Rest) << false << false << true << QStringList{};
         QTest::addRow("bar button hot") << int(rozBelka) << 1 << int(Hot) << false << false << true
                                         << QStringList{u"BB01_H"_s, u"BB02_H"_s, u"BB03_H"_s};
         QTest::addRow("bar button down") << int(rozBelka) << 1 << int(Rest) << true << false << true
@@ -79,8 +84,8 @@ private slots:
                                       << QStringList{u"TAB_ROZUM_D"_s};
         QTest::addRow("tab pressed") << int(rozTabka_Rozum) << 1 << int(Pressed) << false << false << true
                                      << QStringList{u"TAB_ROZUM_P"_s};
-        QTest::addRow("undefined size never skinned") << int(rozUndefined) << 1 << int(Hot) << false << false << true
-                                                      << QStringList{};
+        QTest::addRow("undefined size never skinned")
+            << int(rozUndefined) << 1 << int(Hot) << false << false << true << QStringList{};
     }
 
     void pieces()
@@ -275,6 +280,23 @@ private slots:
         QCOMPARE(clicks.size(), 2);
     }
 
+    // A screen hidden while its bar button was lit (the button's click hid it) shows the button
+    // at rest when it comes back.
+    void noStaleHoverAfterHiding()
+    {
+        QWidget screen;
+        auto *b = new TVelResButton(&screen);
+        b->SetRozmiar(rozBelka);
+        screen.show();
+        Put(*b, Hot);
+        QCOMPARE(b->MouseState(), 1);
+        QCOMPARE(b->Plan().Suffix, u"_H"_s);
+        screen.hide();
+        screen.show();
+        QCOMPARE(b->MouseState(), 0);
+        QCOMPARE(b->Plan().Suffix, u"_N"_s);
+    }
+
     void autoSizeFollowsGlyphOnlyWhenUndefined()
     {
         TVelResButton close;
@@ -301,6 +323,12 @@ private slots:
             QTest::addRow("information key %x", key) << int(smInformation) << key << QString() << 1;
         }
         QTest::addRow("question Esc") << int(smQuestion) << int(Qt::Key_Escape) << QString() << 0;
+        // A question that loses data if answered yes: Enter and Space mean "Nie".
+        for (int key : {int(Qt::Key_Return), int(Qt::Key_Enter), int(Qt::Key_Space), int(Qt::Key_Escape)})
+            QTest::addRow("default-no question key %x", key)
+                << int(smQuestionDefaultNo) << key << QString() << 0;
+        QTest::addRow("default-no question, Tak") << int(smQuestionDefaultNo) << 0 << u"btnTak"_s << 1;
+        QTest::addRow("question, Tab to Nie, Enter") << int(smQuestion) << int(Qt::Key_Tab) << QString() << 0;
         QTest::addRow("information Esc") << int(smInformation) << int(Qt::Key_Escape) << QString() << 1;
         QTest::addRow("Tak") << int(smQuestion) << 0 << u"btnTak"_s << 1;
         QTest::addRow("Nie") << int(smQuestion) << 0 << u"btnNie"_s << 0;
@@ -321,7 +349,10 @@ private slots:
                 QTest::mouseClick(box.findChild<TVelResButton *>(button), Qt::LeftButton, {}, QPoint(10, 10));
             else if (key < 0)
                 box.close();
-            else
+            else if (key == Qt::Key_Tab) {
+                QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, Qt::Key_Tab);
+                QTest::keyClick(&box, Qt::Key_Return);
+            } else
                 QTest::keyClick(&box, Qt::Key(key));
         });
         QCOMPARE(box.Execute(u"Czy na pewno?"_s, u"Pytanie"_s, kind), expected);

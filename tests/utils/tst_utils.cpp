@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QRegularExpression>
 #include <QtTest>
 
 #include <stdexcept>
@@ -103,13 +103,17 @@ void TestUtils::toHtmlText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("expected");
-    QTest::addRow("Łódź") << u"Łódź"_s << QByteArray("&#321;\xF3" "d&#378;");
-    QTest::addRow("all lower letters") << u"ęółśążźćń"_s
-                                       << QByteArray("&#281;\xF3&#322;&#347;&#261;&#380;&#378;&#263;&#324;");
-    QTest::addRow("all upper letters") << u"ĘÓŁŚĄŻŹĆŃ"_s
-                                       << QByteArray("&#280;\xD3&#321;&#346;&#260;&#379;&#377;&#262;&#323;");
+    QTest::addRow("Łódź") << u"Łódź"_s
+                          << QByteArray("&#321;\xF3"
+                                        "d&#378;");
+    QTest::addRow("all lower letters")
+        << u"ęółśążźćń"_s << QByteArray("&#281;\xF3&#322;&#347;&#261;&#380;&#378;&#263;&#324;");
+    QTest::addRow("all upper letters")
+        << u"ĘÓŁŚĄŻŹĆŃ"_s << QByteArray("&#280;\xD3&#321;&#346;&#260;&#379;&#377;&#262;&#323;");
     QTest::addRow("markup passes") << u"<b>a & b</b>"_s << QByteArray("<b>a & b</b>");
-    QTest::addRow("other code page letters") << u"Über"_s << QByteArray("\xDC" "ber");
+    QTest::addRow("other code page letters") << u"Über"_s
+                                             << QByteArray("\xDC"
+                                                           "ber");
     QTest::addRow("outside the code page") << (u"a"_s + QChar(0x4E2D) + u"b"_s) << QByteArray("a?b");
     QTest::addRow("empty") << QString() << QByteArray();
 }
@@ -125,7 +129,7 @@ void TestUtils::cp1250RoundTrip()
 {
     const QString polish = u"Zażółć gęślą jaźń ŁÓDŹ"_s;
     const QByteArray bytes = Utils::ToCp1250(polish);
-    QCOMPARE(bytes.size(), polish.size()); // one byte per letter: the converter is the real one
+    QCOMPARE(bytes.size(), polish.size());     // one byte per letter: the converter is the real one
     QCOMPARE(uchar(bytes.at(2)), uchar(0xBF)); // ż
     QCOMPARE(Utils::FromCp1250(bytes), polish);
 }
@@ -173,7 +177,9 @@ void TestUtils::unicodeLines()
 void TestUtils::readUnicodeLineWithoutLineEnd()
 {
     // A mark in the middle is skipped too, and an odd trailing byte is not a character.
-    QByteArray data("a\0\xFF\xFE" "b\0\r\0\n\0l\0a\0s\0t\0x", 19);
+    QByteArray data("a\0\xFF\xFE"
+                    "b\0\r\0\n\0l\0a\0s\0t\0x",
+                    19);
     QBuffer buffer(&data);
     QVERIFY(buffer.open(QIODevice::ReadOnly));
     QCOMPARE(Utils::ReadUnicodeLine(buffer), u"ab"_s);
@@ -246,8 +252,8 @@ void TestUtils::parseXmlEncodings_data()
     QTest::addRow("utf-16 le with mark") << le;
     QTest::addRow("utf-16 be with mark") << be;
     QTest::addRow("utf-16 le without mark") << le.mid(2);
-    QTest::addRow("windows-1250") << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1250\"?>")
-                                         + Utils::ToCp1250(doc);
+    QTest::addRow("windows-1250") << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1250\"?>") +
+                                         Utils::ToCp1250(doc);
     QTest::addRow("windows-1250 single quotes upper case")
         << QByteArray("<?xml version='1.0' encoding='WINDOWS-1250'?>") + Utils::ToCp1250(doc);
 }
@@ -271,9 +277,11 @@ void TestUtils::parseXmlFailures_data()
     QTest::addRow("empty") << QByteArray() << u"(wiersz "_s;
     QTest::addRow("unknown encoding") << QByteArray("<?xml version=\"1.0\" encoding=\"x-no-such\"?><r/>")
                                       << u"nieobsługiwane kodowanie x-no-such"_s;
-    QTest::addRow("two roots") << QByteArray("<a/><b/>") << u"nadmiarowa treść za końcem dokumentu (wiersz 1"_s;
-    QTest::addRow("tags crossed") << QByteArray("<a>\n<b></a>") << u"znacznik zamykający nie pasuje do "
-                                                                 "otwierającego (wiersz 2"_s;
+    QTest::addRow("two roots") << QByteArray("<a/><b/>")
+                               << u"nadmiarowa treść za końcem dokumentu (wiersz 1"_s;
+    QTest::addRow("tags crossed") << QByteArray("<a>\n<b></a>")
+                                  << u"znacznik zamykający nie pasuje do "
+                                     "otwierającego (wiersz 2"_s;
 }
 
 void TestUtils::parseXmlFailures()
@@ -294,7 +302,9 @@ void TestUtils::nestingDepth_data()
 {
     QTest::addColumn<QString>("xml");
     QTest::addColumn<int>("depth");
-    const auto nested = [](int n) -> QString { return QString(u"<a x='>'>"_s).repeated(n) + QString(u"</a>"_s).repeated(n); };
+    const auto nested = [](int n) -> QString {
+        return QString(u"<a x='>'>"_s).repeated(n) + QString(u"</a>"_s).repeated(n);
+    };
     QTest::addRow("two levels") << u"<?xml version='1.0'?><a><b/><b></b></a>"_s << 2;
     QTest::addRow("quoted > and />") << nested(3) << 3;
     QTest::addRow("empty elements open nothing") << u"<a><b/><c /><d x=\"/\"/></a>"_s << 1;
@@ -311,12 +321,14 @@ void TestUtils::nestingDepth()
     QVERIFY(Utils::XmlDepthWithin(xml, depth));
     QVERIFY(!Utils::XmlDepthWithin(xml, depth - 1));
 
-    const QByteArray deep = QByteArray("<cwiczenie>").repeated(100000) + QByteArray("</cwiczenie>").repeated(100000);
+    const QByteArray deep =
+        QByteArray("<cwiczenie>").repeated(100000) + QByteArray("</cwiczenie>").repeated(100000);
     QDomDocument document;
     QString error;
     QVERIFY(!Utils::ParseXml(deep, document, &error));
     QVERIFY2(error.contains(u"zagnieżdżenie"_s), qPrintable(error));
-    QVERIFY(Utils::ParseXml(QByteArray("<a>").repeated(Utils::MaxXmlDepth) + QByteArray("</a>").repeated(Utils::MaxXmlDepth),
+    QVERIFY(Utils::ParseXml(QByteArray("<a>").repeated(Utils::MaxXmlDepth) +
+                                QByteArray("</a>").repeated(Utils::MaxXmlDepth),
                             document, &error));
 }
 
@@ -344,8 +356,8 @@ void TestUtils::percent_data()
     QTest::addColumn<int>("right");
     QTest::addColumn<int>("total");
     QTest::addColumn<int>("expected");
-    QTest::addRow("half to even down") << 1 << 8 << 12;  // 12.5
-    QTest::addRow("half to even up") << 3 << 8 << 38;    // 37.5
+    QTest::addRow("half to even down") << 1 << 8 << 12; // 12.5
+    QTest::addRow("half to even up") << 3 << 8 << 38;   // 37.5
     QTest::addRow("third") << 1 << 3 << 33;
     QTest::addRow("two thirds") << 2 << 3 << 67;
     QTest::addRow("all") << 7 << 7 << 100;
@@ -368,7 +380,8 @@ void TestUtils::atomicWriteKeepsOldFileOnFailure()
     QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     QString error;
     const bool written = Utils::WriteFileAtomically(path, "new", &error);
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (written)
         QSKIP("the folder stays writable for this user (running as root)");
     QVERIFY(!error.isEmpty());

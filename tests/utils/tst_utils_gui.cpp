@@ -44,7 +44,8 @@ private slots:
         QSet<QRgb> seen;
         for (int i = 0; i < 60; ++i) {
             QImage image;
-            QVERIFY(Utils::LoadRandomBackground(image, Utils::ProgramFolder() + u"\\Gfx\\Background_roz"_s, &random));
+            QVERIFY(Utils::LoadRandomBackground(image, Utils::ProgramFolder() + u"\\Gfx\\Background_roz"_s,
+                                                &random));
             QCOMPARE(image.size(), QSize(8, 4));
             seen.insert(image.pixel(0, 0));
         }

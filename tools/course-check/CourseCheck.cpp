@@ -4,9 +4,11 @@
 #include "course/ExerciseKind.h"
 #include "course/Struct_Definitions.h"
 #include "course/Struct_Paczka.h"
+#include "reference/Slownik.h"
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -24,13 +26,73 @@ QHash<int, BodyCheck> &bodyChecks()
 const QStringList mediaFolders{QStringLiteral("Teksty"), QStringLiteral("Dialogi"), QStringLiteral("Zdania"),
                                QStringLiteral("3Obrazki"), QStringLiteral("Odkrywanki")};
 
-bool recordingExists(const QString &name)
+bool recordingExists(const QString &folder, const QString &name)
 {
+    return QFileInfo::exists(Utils::MediaPath(QStringLiteral("\\Media\\") + folder + u'\\' + name));
+}
+
+// The envelope's recording as the screens of the kind play it, and whether it is there. The
+// word exercises play it from Teksty with an exact ".wav" turned into ".mp3", and their play
+// buttons look for a ".wmv" film as ".mpg"; other kinds' recordings may lie in any folder.
+bool envelopeRecordingExists(int kind, const QString &name, QString *played)
+{
+    *played = name;
+    const Course::TKindInfo *info = Course::KindInfo(kind);
+    if (info && QStringView(info->MediaFolder) == u"Teksty") {
+        if (played->endsWith(u".wav"))
+            *played = played->chopped(4) + u".mp3";
+        QString checked = *played;
+        if (checked.endsWith(u".wmv", Qt::CaseInsensitive))
+            checked = checked.chopped(4) + u".mpg";
+        return recordingExists(QStringLiteral("Teksty"), checked);
+    }
     for (const QString &folder : mediaFolders) {
-        if (QFileInfo::exists(Utils::MediaPath(QStringLiteral("\\Media\\") + folder + u'\\' + name)))
+        if (recordingExists(folder, name))
             return true;
     }
     return false;
+}
+
+// Every line of the dictionary that the program could not read, by its number.
+void checkDictionary(QStringList &problems)
+{
+    const QString plain = Utils::ProgramPath(QStringLiteral("\\Dane\\Slownik.txt"));
+    const bool scrambled = QFileInfo::exists(plain + u"de");
+    QFile file(scrambled ? plain + u"de" : plain);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QString name =
+        scrambled ? QStringLiteral("Dane\\Slownik.txtde") : QStringLiteral("Dane\\Slownik.txt");
+    const QByteArray data = file.readAll();
+    QString line;
+    int number = 0;
+    int reported = 0;
+    const auto check = [&] {
+        ++number;
+        const QString text = scrambled ? Reference::UnscrambleLine(line) : line;
+        Reference::TDane entry;
+        if (!text.trimmed().isEmpty() && !Reference::ParseDictionaryLine(text, entry) && ++reported <= 20)
+            problems << QStringLiteral("%1, line %2: the line does not parse: %3")
+                            .arg(name)
+                            .arg(number)
+                            .arg(text.left(60));
+        line.clear();
+    };
+    for (qsizetype i = 0; i + 1 < data.size(); i += 2) {
+        const char16_t unit = char16_t(uchar(data[i]) | (uchar(data[i + 1]) << 8));
+        if (unit == 0xFEFF)
+            continue;
+        if (unit == 0x000D) {
+            check();
+            i += 2; // the line feed
+            continue;
+        }
+        line.append(QChar(unit));
+    }
+    if (!line.isEmpty())
+        check();
+    if (reported > 20)
+        problems << QStringLiteral("%1: %2 more lines do not parse").arg(name).arg(reported - 20);
 }
 
 void checkDefinitions(const Course::TXMLDefinitionsType &definitions, QStringList &problems)
@@ -95,8 +157,10 @@ void checkNode(const Course::TElement &node, QSet<QString> &checkedFiles, QStrin
         return;
     }
     const QString recording = file.Cwiczenie.Config().Multimedia().trimmed();
-    if (!recording.isEmpty() && !recordingExists(recording))
-        problems << QStringLiteral("Dane\\%1: the recording %2 is missing under Media").arg(node.FileName, recording);
+    QString played;
+    if (!recording.isEmpty() && !envelopeRecordingExists(node.Kind, recording, &played))
+        problems
+            << QStringLiteral("Dane\\%1: the recording %2 is missing under Media").arg(node.FileName, played);
     if (node.NodeType == Course::NodeType::PackageItem && node.InPackageFolder) {
         try {
             const int kind = file.Cwiczenie.Config().Typ_cw();
@@ -129,13 +193,20 @@ TInspection InspectCourse(const QString &programFolder, int language)
     Course::TXMLDefinitionsType definitions;
     QString error;
     if (!definitions.Load(Course::DefinitionsPath(), &error)) {
-        inspection.Problems << QStringLiteral("Config\\definitions.xml: %1").arg(error);
+        // The program's own words, and why.
+        const QString why =
+            QFileInfo::exists(Course::DefinitionsPath()) ? error : QStringLiteral("brak pliku");
+        inspection.Problems << QStringLiteral(
+                                   "Config\\definitions.xml: Błąd podczas odczytu pliku definicji. "
+                                   "Wykonywanie aplikacji zostało przerwane! (%1)")
+                                   .arg(why);
         inspection.Status = Unreadable;
         return inspection;
     }
 
     QStringList scanMessages;
-    Utils::SetSystemErrorHandler([&scanMessages](const QString &, const QString &text) { scanMessages << text; });
+    Utils::SetSystemErrorHandler(
+        [&scanMessages](const QString &, const QString &text) { scanMessages << text; });
     Course::TCatalogue catalogue;
     const Course::TCatalogueLoadResult result = Course::LoadCatalogue(catalogue, {language, nullptr});
     Utils::SetSystemErrorHandler({});
@@ -147,18 +218,20 @@ TInspection InspectCourse(const QString &programFolder, int language)
 
     QSet<QString> checkedFiles;
     for (const Course::TElement *node : std::as_const(catalogue.CatalogueList)) {
-        inspection.Catalogue << node->Title + u'\t' + QString::number(node->Kind) + u'\t' + node->FileName + u'\t'
-                                    + node->MediaMarks;
+        inspection.Catalogue << node->Title + u'\t' + QString::number(node->Kind) + u'\t' + node->FileName +
+                                    u'\t' + node->MediaMarks;
         if (node->ChildCount() > Course::MaxChildren)
             inspection.Problems << QStringLiteral("%1: %2 children, more than %3")
                                        .arg(Utils::GetField(3, node->Title, u'='))
                                        .arg(node->ChildCount())
                                        .arg(Course::MaxChildren);
         if (node->NodeType != Course::NodeType::RootOrGroup && !Course::IsKnownKind(node->Kind))
-            inspection.Problems << QStringLiteral("Dane\\%1: unknown kind %2").arg(node->FileName).arg(node->Kind);
+            inspection.Problems
+                << QStringLiteral("Dane\\%1: unknown kind %2").arg(node->FileName).arg(node->Kind);
         checkNode(*node, checkedFiles, inspection.Problems);
     }
     checkDefinitions(definitions, inspection.Problems);
+    checkDictionary(inspection.Problems);
 
     inspection.Status = inspection.Problems.isEmpty() ? Sound : ProblemsFound;
     return inspection;

@@ -46,7 +46,8 @@ void Check(const QString &exercisePath, int kind, QStringList &problems)
         return;
     const QString name = QStringLiteral("Dane\\") + QFileInfo(exercisePath).fileName();
     const QByteArray bytes = file.readAll();
-    for (const QString &problem : InspectDialogue(bytes, kinds, exercisePath) + InspectDialogueTasks(bytes, kinds))
+    for (const QString &problem :
+         InspectDialogue(bytes, kinds, exercisePath) + InspectDialogueTasks(bytes, kinds))
         problems << name + QStringLiteral(": ") + problem;
 }
 

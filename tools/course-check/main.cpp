@@ -35,10 +35,10 @@ void CheckTestBody(const QString &exercisePath, QStringList &problems)
 int main(int argc, char *argv[])
 {
     Inspector::RegisterBodyCheck(3, CheckTestBody);
-    Inspector::RegisterDialogueChecks();
     Inspector::RegisterBodyCheck(4, Inspector::CheckGapTypingBody);
     Inspector::RegisterListeningChecks();
     Inspector::RegisterWordTileChecks();
+    Inspector::RegisterDialogueChecks();
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     QTextStream out(stdout);

@@ -6,15 +6,16 @@
 
 namespace CourseMedia {
 
-struct PcmWave {
-  int sampleRate = 22050;
-  int channels = 1;
-  QByteArray samples; // 16-bit signed little-endian, interleaved
+struct PcmWave
+{
+    int sampleRate = 22050;
+    int channels = 1;
+    QByteArray samples; // 16-bit signed little-endian, interleaved
 
-  void appendSilence(int ms);
-  // Appends another wave of the same rate and channel count; false if they differ.
-  bool append(const PcmWave &other);
-  QByteArray toWav() const;
+    void appendSilence(int ms);
+    // Appends another wave of the same rate and channel count; false if they differ.
+    bool append(const PcmWave &other);
+    QByteArray toWav() const;
 };
 
 // Reads a RIFF/WAVE file of 16-bit PCM; false with a message for anything else.

@@ -3,10 +3,14 @@
 #include "reference/Slownik.h"
 
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 
 #include <zlib.h>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -285,6 +289,128 @@ QList<QString> DictionaryLines(const QList<Entry> &entries)
         lines.append(Reference::FormatDictionaryLine(d, e.Digit));
     }
     return lines;
+}
+
+QList<Entry> ReadCoreVocabulary(const QString &text, QStringList *errors)
+{
+    static const QRegularExpression label(u"^.{3}\\d+ \\[(\\d)\\]"_s);
+    QList<Entry> entries;
+    const QStringList lines = text.split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines.at(i);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.trimmed().isEmpty() || line.startsWith(u'#'))
+            continue;
+        Reference::TDane parsed;
+        const QRegularExpressionMatch digit = label.match(line);
+        if (!digit.hasMatch() || !Reference::ParseDictionaryLine(line, parsed) || parsed.Headword.isEmpty()) {
+            if (errors)
+                *errors << u"line %1 does not parse: %2"_s.arg(i + 1).arg(line);
+            continue;
+        }
+        Entry entry;
+        entry.Headword = parsed.Headword;
+        entry.Digit = digit.captured(1).at(0);
+        entry.Translation = parsed.Translation;
+        entry.Pronunciation = parsed.Extra;
+        entries.append(entry);
+    }
+    return entries;
+}
+
+namespace {
+
+QString EntryKey(const Entry &e)
+{
+    return e.Headword + u'\n' + e.Digit + u'\n' + e.Translation;
+}
+
+// The headword as dictd orders its index: letters and digits only, without accents or case.
+QString SortKey(const QString &headword)
+{
+    QString key;
+    for (const QChar c : headword.toLower().normalized(QString::NormalizationForm_D)) {
+        if (c.isLetterOrNumber() || c == u' ')
+            key.append(c);
+    }
+    return key;
+}
+
+} // namespace
+
+QList<Entry> DropDuplicates(const QList<Entry> &entries)
+{
+    QList<Entry> kept;
+    kept.reserve(entries.size());
+    QSet<QString> seen;
+    for (const Entry &e : entries) {
+        const QString key = EntryKey(e);
+        if (seen.contains(key))
+            continue;
+        seen.insert(key);
+        kept.append(e);
+    }
+    return kept;
+}
+
+QList<Entry> MergeCoreVocabulary(const QList<Entry> &core, const QList<Entry> &freedict)
+{
+    QList<Entry> merged = DropDuplicates(freedict);
+    // Where each headword first stands, in lower case, for the entries of the same headword.
+    QHash<QString, qsizetype> first;
+    QStringList keys;
+    keys.reserve(merged.size());
+    for (const Entry &e : std::as_const(merged))
+        keys.append(SortKey(e.Headword));
+    for (qsizetype i = merged.size() - 1; i >= 0; --i)
+        first.insert(merged.at(i).Headword.toLower(), i);
+    // Each core entry's place in FreeDict's order, found once; equal places keep the core's order.
+    QList<std::pair<qsizetype, Entry>> placed;
+    for (const Entry &entry : DropDuplicates(core)) {
+        const QString head = entry.Headword.toLower();
+        qsizetype at = first.value(head, -1);
+        if (at < 0) {
+            // FreeDict's index is sorted but for a few entries filed under another word
+            // ("power of attorney" among the "attorney" entries): the place is where the fewest
+            // entries stand on the wrong side of the new one, not merely the first greater one.
+            const QString key = SortKey(entry.Headword);
+            qsizetype wrong = 0;
+            for (const QString &other : std::as_const(keys))
+                wrong += QString::compare(other, key) < 0 ? 1 : 0;
+            qsizetype fewest = wrong;
+            at = 0;
+            for (qsizetype i = 0; i < keys.size(); ++i) {
+                const int order = QString::compare(keys.at(i), key);
+                wrong += order > 0 ? 1 : order < 0 ? -1 : 0;
+                if (wrong < fewest) {
+                    fewest = wrong;
+                    at = i + 1;
+                }
+            }
+        }
+        placed.append({at, entry});
+    }
+    // Core entries that land on the same place keep the alphabetical order among themselves.
+    std::stable_sort(placed.begin(), placed.end(), [](const auto &a, const auto &b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return QString::compare(SortKey(a.second.Headword), SortKey(b.second.Headword)) < 0;
+    });
+    QList<Entry> result;
+    result.reserve(merged.size() + placed.size());
+    QSet<QString> coreKeys;
+    qsizetype next = 0;
+    for (qsizetype i = 0; i <= merged.size(); ++i) {
+        for (; next < placed.size() && placed.at(next).first == i; ++next) {
+            result.append(placed.at(next).second);
+            coreKeys.insert(EntryKey(placed.at(next).second));
+        }
+        // A FreeDict entry the core gives word for word is not repeated.
+        if (i < merged.size() && !coreKeys.contains(EntryKey(merged.at(i))))
+            result.append(merged.at(i));
+    }
+    return result;
 }
 
 } // namespace FreeDict

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace FreeDict {
 
@@ -34,5 +35,17 @@ QList<Entry> Convert(const QByteArray &indexText, const QByteArray &dictText);
 
 // The dictionary file's lines, numbered from 1.
 QList<QString> DictionaryLines(const QList<Entry> &entries);
+
+// The project's own entries: lines in the dictionary's line format (UTF-8 text; blank lines and
+// lines starting with "#" are notes). Each line that does not parse is named in errors.
+QList<Entry> ReadCoreVocabulary(const QString &text, QStringList *errors = nullptr);
+
+// Entries that repeat an earlier one exactly (headword, label and translation) are dropped.
+QList<Entry> DropDuplicates(const QList<Entry> &entries);
+
+// FreeDict's entries with the core ones merged in: a core entry goes before FreeDict's entries of
+// the same headword (letter case aside), or else where its headword falls in FreeDict's (nearly
+// alphabetical) order; exact duplicates are kept once.
+QList<Entry> MergeCoreVocabulary(const QList<Entry> &core, const QList<Entry> &freedict);
 
 } // namespace FreeDict

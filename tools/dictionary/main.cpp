@@ -1,5 +1,5 @@
 // Build-time generator of the dictionary file:
-//   audivox-dictionary convert <freedict.index> <freedict.dict.dz> <Slownik.txt>
+//   audivox-dictionary convert <freedict.index> <freedict.dict.dz> <Slownik.txt> [<core-vocabulary.txt>]
 //   audivox-dictionary scramble <Slownik.txt> <Slownik.txtde>
 
 #include "reference/Slownik.h"
@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 5 && args.at(1) == u"convert") {
+    if ((args.size() == 5 || args.size() == 6) && args.at(1) == u"convert") {
         QFile index(args.at(2));
         if (!index.open(QIODevice::ReadOnly))
             return Fail(u"cannot open "_s + args.at(2));
@@ -40,7 +40,18 @@ int main(int argc, char *argv[])
         const QByteArray dict = FreeDict::ReadDictData(args.at(3), &error);
         if (dict.isEmpty())
             return Fail(error);
-        const QList<QString> lines = FreeDict::DictionaryLines(FreeDict::Convert(index.readAll(), dict));
+        QList<FreeDict::Entry> core;
+        if (args.size() == 6) {
+            QFile coreFile(args.at(5));
+            if (!coreFile.open(QIODevice::ReadOnly))
+                return Fail(u"cannot open "_s + args.at(5));
+            QStringList errors;
+            core = FreeDict::ReadCoreVocabulary(QString::fromUtf8(coreFile.readAll()), &errors);
+            if (!errors.isEmpty())
+                return Fail(args.at(5) + u": "_s + errors.join(u"; "_s));
+        }
+        const QList<QString> lines = FreeDict::DictionaryLines(
+            FreeDict::MergeCoreVocabulary(core, FreeDict::Convert(index.readAll(), dict)));
         if (lines.isEmpty())
             return Fail(u"no entries in "_s + args.at(2));
         if (!Save(args.at(4), Reference::WriteDictionary(lines, false)))
@@ -53,7 +64,8 @@ int main(int argc, char *argv[])
             return Fail(u"cannot open "_s + args.at(2));
         const Reference::LoadResult plain = Reference::ReadDictionary(in.readAll(), false);
         if (plain.SkippedLines > 0)
-            return Fail(QString::number(plain.SkippedLines) + u" lines of "_s + args.at(2) + u" do not parse"_s);
+            return Fail(QString::number(plain.SkippedLines) + u" lines of "_s + args.at(2) +
+                        u" do not parse"_s);
         // Re-read the raw lines so that the variant carries exactly what the file holds.
         in.seek(0);
         QList<QString> lines;
@@ -77,5 +89,6 @@ int main(int argc, char *argv[])
             return Fail(u"cannot write "_s + args.at(3));
         return 0;
     }
-    return Fail(u"usage: audivox-dictionary convert <index> <dict.dz> <out.txt> | scramble <in.txt> <out.txtde>"_s);
+    return Fail(u"usage: audivox-dictionary convert <index> <dict.dz> <out.txt> [<core.txt>] | "
+                u"scramble <in.txt> <out.txtde>"_s);
 }

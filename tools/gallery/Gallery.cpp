@@ -45,8 +45,8 @@ void Gallery::Press(QWidget *control)
 {
     Hover(control);
     const QPointF local(control->width() / 2.0, control->height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, local, control->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, local, control->mapToGlobal(local), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(control, &press);
 }
 

@@ -77,4 +77,5 @@ void RegisterGalleryPages_words(Gallery &gallery);
 void RegisterGalleryPages_listening(Gallery &gallery); // pages_words_listening.cpp, with the words
 void RegisterGalleryPages_sentences(Gallery &gallery);
 void RegisterGalleryPages_wordtiles(Gallery &gallery);
-void RegisterGalleryPages_dialoguetasks(Gallery &gallery);
+void RegisterGalleryPages_dialogues(Gallery &gallery);
+void RegisterGalleryPages_dialoguetasks(Gallery &gallery); // pages_dialoguetasks.cpp, with the dialogues

@@ -27,8 +27,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     QCommandLineParser parser;
-    parser.addOption({QStringLiteral("program"), QStringLiteral("The assembled program folder."), QStringLiteral("folder")});
-    parser.addOption({QStringLiteral("out"), QStringLiteral("Where the pictures go."), QStringLiteral("folder")});
+    parser.addOption({QStringLiteral("program"), QStringLiteral("The assembled program folder."),
+                      QStringLiteral("folder")});
+    parser.addOption(
+        {QStringLiteral("out"), QStringLiteral("Where the pictures go."), QStringLiteral("folder")});
     parser.addPositionalArgument(QStringLiteral("page"), QStringLiteral("Pages to render (default: all)."));
     parser.process(app);
     const QString program = QDir(parser.value(QStringLiteral("program"))).absolutePath();
@@ -84,7 +86,8 @@ int main(int argc, char **argv)
 #ifdef AUDIVOX_GALLERY_wordtiles
     RegisterGalleryPages_wordtiles(gallery);
 #endif
-#ifdef AUDIVOX_GALLERY_dialoguetasks
+#ifdef AUDIVOX_GALLERY_dialogues
+    RegisterGalleryPages_dialogues(gallery);
     RegisterGalleryPages_dialoguetasks(gallery);
 #endif
 
@@ -106,7 +109,9 @@ int main(int argc, char **argv)
             ++failures;
             continue;
         }
-        thumbnails.append({page.Name, picture.width() > 480 ? picture.scaledToWidth(480, Qt::SmoothTransformation) : picture});
+        thumbnails.append({page.Name, picture.width() > 480
+                                          ? picture.scaledToWidth(480, Qt::SmoothTransformation)
+                                          : picture});
     }
     if (wanted.isEmpty() && !thumbnails.isEmpty())
         Gallery::Sheet(thumbnails, 3, QStringLiteral("Audivox gallery"))

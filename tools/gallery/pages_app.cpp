@@ -1,5 +1,5 @@
-// Gallery pages of the application core: the main menu after login and the black backdrop
-// with its waiting label.
+// Gallery pages of the application core: the main menu after login (also with its hover frame)
+// and the black backdrop with its waiting label.
 #include "Gallery.h"
 
 #include "app/uMain.h"
@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QImage renderMainMenu()
+QImage renderMainMenu(const QString &hovered = {})
 {
     TfrmMain menu;
     frmMain = &menu;
@@ -27,6 +27,10 @@ QImage renderMainMenu()
     host.LoadCatalogue(); // the interface texts
     host.RegisterExerciseScreen(&menu, TfrmNawigacja::MainMenuButtons);
     menu.ApplyInterfaceTexts();
+    if (!hovered.isEmpty()) {
+        Gallery::Grab(&menu);
+        Gallery::Hover(menu.findChild<QWidget *>(hovered));
+    }
     const QImage shot = Gallery::Grab(&menu);
     frmNawigacja = nullptr;
     frmMain = nullptr;
@@ -45,6 +49,9 @@ QImage renderBackdrop()
 
 void RegisterGalleryPages_app(Gallery &gallery)
 {
-    gallery.AddPage(u"main_menu"_s, renderMainMenu);
+    gallery.AddPage(u"main_menu"_s, [] { return renderMainMenu(); });
+    // The hover frame over an entry and over the publisher's link: a border, the captions readable.
+    gallery.AddPage(u"main_menu_hover"_s, [] { return renderMainMenu(u"PaintBox1"_s); });
+    gallery.AddPage(u"main_menu_hover_link"_s, [] { return renderMainMenu(u"PaintBox3"_s); });
     gallery.AddPage(u"backdrop"_s, renderBackdrop);
 }

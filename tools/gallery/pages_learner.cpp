@@ -10,7 +10,9 @@
 #include "learner/uFrmNewUser.h"
 #include "learner/uFrmUstawienia.h"
 #include "learner/uLogowanie.h"
+#include "skin/VelCheckBox.h"
 #include "skin/VelListBox.h"
+#include "skin/VelResButton.h"
 #include "utils/Utils.h"
 
 #include <QDir>
@@ -22,8 +24,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList SampleProfiles = {u"1=Anna=K=0==10"_s,   u"2=Tomasz=M=1=abc=21"_s, u"3=Łucja=K=0==13"_s,
-                                    u"4=Jerzy=M=0==15"_s,  u"5=Małgorzata=K=0==24"_s, u"6=Żaneta=K=0==22"_s};
+const QStringList SampleProfiles = {u"1=Anna=K=0==10"_s,  u"2=Tomasz=M=1=abc=21"_s,  u"3=Łucja=K=0==13"_s,
+                                    u"4=Jerzy=M=0==15"_s, u"5=Małgorzata=K=0==24"_s, u"6=Żaneta=K=0==22"_s};
 
 // Runs render with the program folder pointed at a scratch copy holding count profiles.
 QImage WithProfiles(int count, const std::function<QImage()> &render)
@@ -81,6 +83,30 @@ void RegisterGalleryPages_learner(Gallery &gallery)
     gallery.AddPage(u"password"_s, [] {
         TfrmInputPass dialog;
         dialog.ePass->setText(u"abc"_s);
+        return Gallery::Grab(&dialog);
+    });
+    // Keyboard focus, as the Tab key leaves it: the OK button of the prompt, the password box of
+    // the profile dialog.
+    gallery.AddPage(u"password_focus"_s, [] {
+        TfrmInputPass dialog;
+        dialog.ePass->setText(u"abc"_s);
+        Gallery::Grab(&dialog);
+        dialog.activateWindow();
+        Gallery::ProcessEvents();
+        dialog.btnOk->setFocus(Qt::TabFocusReason);
+        return Gallery::Grab(&dialog);
+    });
+    gallery.AddPage(u"profile_focus"_s, [] {
+        Learner::ProfileList list;
+        TfrmNewUser dialog;
+        dialog.Prepare(TUser(), false, list);
+        dialog.eLogin->setText(u"Katarzyna"_s);
+        dialog.chPass->SetChecked(true);
+        dialog.eHaslo->setText(u"abc1"_s);
+        Gallery::Grab(&dialog);
+        dialog.activateWindow();
+        Gallery::ProcessEvents();
+        dialog.chPass->setFocus(Qt::TabFocusReason);
         return Gallery::Grab(&dialog);
     });
     gallery.AddPage(u"settings"_s, [] {

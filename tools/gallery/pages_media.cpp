@@ -1,10 +1,13 @@
 // Gallery pages of the media window: the sound and the film layout, each part-way through
-// a recording with speaker marks.
+// a recording with speaker marks; the film shows a still of the course.
 #include "Gallery.h"
 
 #include "media/MediaServices.h"
 #include "media/uMedia.h"
+#include "utils/Utils.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -32,22 +35,47 @@ private:
     bool m_open = false;
 };
 
-// A test card in the film area, standing in for a frame of the film.
+// A still of the course in the film area, standing in for a frame of the film: the largest
+// picture of the course's Gfx folder, or a dark frame with a play sign.
+QImage FilmStill(const QSize &size)
+{
+    QImage still;
+    QDirIterator it(Utils::ProgramPath(u"\\Gfx"_s), {u"*.png"_s}, QDir::Files, QDirIterator::Subdirectories);
+    QStringList files;
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    for (const QString &file : std::as_const(files)) {
+        const QImage picture(file);
+        if (!picture.isNull() &&
+            (still.isNull() || picture.width() * picture.height() > still.width() * still.height()))
+            still = picture;
+    }
+    QImage frame(size, QImage::Format_RGB32);
+    frame.fill(QColor(16, 20, 28));
+    QPainter p(&frame);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!still.isNull()) {
+        const QImage scaled = still.scaled(size, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+        p.drawImage(QPoint((size.width() - scaled.width()) / 2, (size.height() - scaled.height()) / 2),
+                    scaled);
+    } else {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 200));
+        const QPointF c(size.width() / 2.0, size.height() / 2.0);
+        p.drawPolygon(QPolygonF({c + QPointF(-18, -24), c + QPointF(26, 0), c + QPointF(-18, 24)}));
+    }
+    return frame;
+}
+
 void PaintFilmFrame(QWidget *area)
 {
     auto *frame = new QWidget(area);
     frame->resize(area->size());
     frame->setAutoFillBackground(true);
-    QImage image(area->size(), QImage::Format_RGB32);
-    QPainter p(&image);
-    const QColor bars[] = {Qt::white, Qt::yellow, Qt::cyan, Qt::green, Qt::magenta, Qt::red, Qt::blue};
-    const int w = image.width() / 7 + 1;
-    for (int i = 0; i < 7; ++i)
-        p.fillRect(i * w, 0, w, image.height() * 2 / 3, bars[i].darker(115));
-    p.fillRect(0, image.height() * 2 / 3, image.width(), image.height(), QColor(20, 20, 32));
-    p.end();
     QPalette palette = frame->palette();
-    palette.setBrush(QPalette::Window, QPixmap::fromImage(image));
+    palette.setBrush(QPalette::Window, QPixmap::fromImage(FilmStill(area->size())));
     frame->setPalette(palette);
     frame->show();
 }

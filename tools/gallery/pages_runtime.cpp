@@ -3,6 +3,7 @@
 #include "Gallery.h"
 
 #include "course/Catalogue.h"
+#include "course/ExerciseKind.h"
 #include "learner/Struct_Config.h"
 #include "learner/TUser.h"
 #include "runtime/uFrmNawigacja.h"
@@ -117,10 +118,38 @@ QImage renderRepetitions()
     return shot;
 }
 
+// The group holding a package of word items (variant 4), opened with that package, so the
+// items' own icons show in the row and in the package's strip.
+QImage renderWordItems()
+{
+    SampleLearner learner;
+    TfrmNawigacja host;
+    frmNawigacja = &host;
+    host.SetLearner(&learner.user, &learner.settings);
+    for (TElement *group : host.Catalogue().Root()->Children) {
+        for (TElement *node : group->Children) {
+            if (node->Kind == Course::ExerciseKind::Package104 ||
+                (node->ChildCount() > 0 && node->Children.first()->Kind == Course::ExerciseKind::Item41)) {
+                group->Expanded = true;
+                node->Expanded = true;
+            }
+        }
+    }
+    TfrmWyborCwiczenia screen(&host);
+    frmWyborCwiczenia = &screen;
+    host.RegisterExerciseScreen(&screen, TfrmNawigacja::SelectionButtons);
+    screen.RefillList(TfrmWyborCwiczenia::CatalogueMode);
+    const QImage shot = Gallery::Grab(&screen);
+    frmWyborCwiczenia = nullptr;
+    frmNawigacja = nullptr;
+    return shot;
+}
+
 } // namespace
 
 void RegisterGalleryPages_runtime(Gallery &gallery)
 {
+    gallery.AddPage(u"selection_word_items"_s, renderWordItems);
     gallery.AddPage(u"selection_catalogue"_s, renderCatalogue);
     gallery.AddPage(u"selection_repetitions"_s, renderRepetitions);
 }

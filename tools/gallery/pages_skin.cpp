@@ -48,7 +48,8 @@ TVelResButton *Button(QWidget *parent, const QRect &geometry, TRozmiar size, int
 {
     auto *b = new TVelResButton(parent);
     b->SetRozmiar(size);
-    b->setGeometry(geometry.x(), geometry.y(), geometry.width(), size == rozUndefined ? geometry.height() : b->height());
+    b->setGeometry(geometry.x(), geometry.y(), geometry.width(),
+                   size == rozUndefined ? geometry.height() : b->height());
     b->SetGrafikaIndex(set);
     b->SetCaption(caption);
     b->setFont(Font(u"Tahoma"_s, 13, true));
@@ -66,7 +67,8 @@ QImage ButtonsPage()
     for (int set = 1; set <= 7; ++set) {
         board.Note(16, 52 + (set - 1) * 44, u"set %1 (roz32)"_s.arg(set));
         for (int s = 0; s < 4; ++s) {
-            auto *b = Button(&board, QRect(120 + s * 160, 30 + (set - 1) * 44, 140, 32), roz32, set, u"Sprawdź"_s);
+            auto *b =
+                Button(&board, QRect(120 + s * 160, 30 + (set - 1) * 44, 140, 32), roz32, set, u"Sprawdź"_s);
             stateOf.append({b, s});
         }
     }
@@ -96,7 +98,8 @@ QImage ButtonsPage()
     board.Note(340, y + 104, u"flat at rest / hot"_s);
     board.Note(570, y + 86, u"Down"_s);
     auto *right = Button(&board, QRect(120, y + 100, 200, 32), roz32, 3, u"Dalej"_s);
-    right->SetGlyph(LoadSkinPicture(u"IMG_Wroc"_s).scaled(24, 24, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    right->SetGlyph(
+        LoadSkinPicture(u"IMG_Wroc"_s).scaled(24, 24, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     right->SetAlignment(taRightJustify);
     ApplySkin(&board);
     board.show();
@@ -169,8 +172,10 @@ QImage TitleBarPage()
 {
     QVector<QPair<QString, QImage>> bars;
     bars.append({u"learner K 11, at rest"_s, OneTitleBar(u'K', 11, u"Agnieszka Żółkiewska"_s, true, 0)});
-    bars.append({u"learner M 24: back hot, dictionary pressed, close hot"_s, OneTitleBar(u'M', 24, u"Łukasz"_s, true, 1)});
-    bars.append({u"login: no learner, help disabled, minimise pressed"_s, OneTitleBar(QChar(), 1, QString(), false, 2)});
+    bars.append({u"learner M 24: back hot, dictionary pressed, close hot"_s,
+                 OneTitleBar(u'M', 24, u"Łukasz"_s, true, 1)});
+    bars.append({u"login: no learner, help disabled, minimise pressed"_s,
+                 OneTitleBar(QChar(), 1, QString(), false, 2)});
 
     Board tabs(1024, 60);
     for (int n = 1; n <= 5; ++n) {
@@ -234,15 +239,31 @@ QImage MessageBoxPage()
     {
         int kind;
         QString text, caption;
-    } boxes[4] = {{smQuestion, u"Czy na pewno chcesz zakończyć pracę z programem?"_s, u"Pytanie"_s},
-                  {smInformation, u"Ćwiczenie zostało zapisane. Twój wynik znajdziesz w spisie treści."_s, u"Informacja"_s},
-                  {smQuestion, u"Czy usunąć profil „Łucja”? Wszystkie wyniki tego profilu zostaną utracone."_s, u"Usuwanie profilu"_s},
-                  {smInformation, u"Zapamiętaj!"_s, u"Uwaga"_s}};
+    } boxes[6] = {
+        {smQuestion, u"Czy na pewno chcesz zakończyć pracę z programem?"_s, u"Pytanie"_s},
+        {smInformation, u"Ćwiczenie zostało zapisane. Twój wynik znajdziesz w spisie treści."_s,
+         u"Informacja"_s},
+        {smQuestionDefaultNo, u"Czy usunąć profil „Łucja”? Wszystkie wyniki tego profilu zostaną utracone."_s,
+         u"Usuwanie profilu"_s},
+        {smInformation, u"Zapamiętaj!"_s, u"Uwaga"_s},
+        {smInformation, u"To ćwiczenie nie jest dostępne w tej wersji programu."_s, u"Informacja"_s},
+        {smInformation,
+         u"Nie znaleziono urządzenia dźwiękowego, więc nagrania nie będą odtwarzane. "
+         u"Ćwiczenia działają dalej bez dźwięku."_s,
+         u"Informacja"_s}};
     TfrmMsgBox box;
     box.setAttribute(Qt::WA_DontShowOnScreen);
     for (const auto &b : boxes) {
         box.Prepare(b.text, b.caption, b.kind);
-        shots.append({b.kind == smQuestion ? u"question"_s : u"information"_s, Gallery::Grab(&box)});
+        // Active, as a shown box is, so the default button shows its focus.
+        Gallery::Grab(&box);
+        box.activateWindow();
+        Gallery::ProcessEvents();
+        box.Prepare(b.text, b.caption, b.kind);
+        const QString name = b.kind == smQuestion            ? u"question"_s
+                             : b.kind == smQuestionDefaultNo ? u"question, \"Nie\" by default"_s
+                                                             : u"information"_s;
+        shots.append({name, Gallery::Grab(&box)});
     }
     return Gallery::Sheet(shots, 2, u"TfrmMsgBox"_s);
 }
@@ -295,7 +316,8 @@ QImage FramesPage()
 QImage LabelsPage()
 {
     Board board(760, 300);
-    auto label = [&](const QRect &r, const QString &text, TAlignment a, bool wrap, bool aa, bool transparent) {
+    auto label = [&](const QRect &r, const QString &text, TAlignment a, bool wrap, bool aa,
+                     bool transparent) {
         auto *l = new TAALabel(&board);
         l->setGeometry(r);
         l->SetCaption(text);
@@ -308,18 +330,22 @@ QImage LabelsPage()
         l->SetFontColor(QColor(6, 54, 99));
         return l;
     };
-    label(QRect(20, 20, 340, 22), u"Wyrównanie do lewej: zażółć gęślą jaźń"_s, taLeftJustify, false, true, true);
+    label(QRect(20, 20, 340, 22), u"Wyrównanie do lewej: zażółć gęślą jaźń"_s, taLeftJustify, false, true,
+          true);
     label(QRect(20, 50, 340, 22), u"Do środka"_s, taCenter, false, true, false);
     label(QRect(20, 80, 340, 22), u"Do prawej"_s, taRightJustify, false, true, false);
-    label(QRect(20, 110, 340, 22), u"Bez wygładzania: zażółć gęślą jaźń"_s, taLeftJustify, false, false, true);
-    auto *wrap = label(QRect(400, 20, 300, 100),
-                       u"Aby rozpocząć naukę z programem, wybierz swój profil użytkownika. Łatwe ćwiczenia są na początku."_s,
-                       taRightJustify, true, true, false);
+    label(QRect(20, 110, 340, 22), u"Bez wygładzania: zażółć gęślą jaźń"_s, taLeftJustify, false, false,
+          true);
+    auto *wrap = label(
+        QRect(400, 20, 300, 100),
+        u"Aby rozpocząć naukę z programem, wybierz swój profil użytkownika. Łatwe ćwiczenia są na początku."_s,
+        taRightJustify, true, true, false);
     Q_UNUSED(wrap);
     auto *heading = label(QRect(20, 160, 500, 40), u" Spis treści"_s, taLeftJustify, false, true, true);
     heading->SetFont(Font(u"Tahoma"_s, 28));
     heading->SetFontColor(QColor(170, 170, 170));
-    auto *auto1 = label(QRect(20, 220, 10, 10), u"AutoSize + ExtraWidth 20"_s, taLeftJustify, false, true, false);
+    auto *auto1 =
+        label(QRect(20, 220, 10, 10), u"AutoSize + ExtraWidth 20"_s, taLeftJustify, false, true, false);
     auto1->SetExtraWidth(20);
     auto1->SetAutoSize(true);
     return Gallery::Grab(&board);
@@ -328,7 +354,8 @@ QImage LabelsPage()
 QImage CheckBoxPage()
 {
     Board board(620, 200);
-    auto box = [&](int x, int y, const QString &caption, TCheckBoxLook look, bool checked, bool radio, int group) {
+    auto box = [&](int x, int y, const QString &caption, TCheckBoxLook look, bool checked, bool radio,
+                   int group) {
         auto *c = new TVelCheckBox(&board);
         c->move(x, y);
         c->setFont(Font(u"Tahoma"_s, 14));
@@ -368,7 +395,9 @@ QImage BubblePage()
     ApplySkin(&board);
     board.show();
     Gallery::ProcessEvents();
-    bubble->ShowBubble(140, 168, u"Posłuchaj nagrania i wybierz właściwą odpowiedź. Zaznacz jedną z możliwości w każdej grupie pytań."_s);
+    bubble->ShowBubble(
+        140, 168,
+        u"Posłuchaj nagrania i wybierz właściwą odpowiedź. Zaznacz jedną z możliwości w każdej grupie pytań."_s);
     auto *small = new TVelDymek(&board);
     small->SetSkin(CurrentSkin().Handle);
     small->ShowBubble(390, 60, u"Krótka podpowiedź."_s);
@@ -446,10 +475,18 @@ QImage ListBoxPage()
     auto *list = new TVelListBox(&board);
     list->setGeometry(20, 20, 520, 24 * 10);
     const SkinHandle skin = CurrentSkin().Handle;
-    const QStringList rows = {u"G|Słuchanie ze zrozumieniem"_s, u"E|Przy stole|3|75"_s,      u"E|Na dworcu|8|40"_s,
-                              u"P|Rozmowy w sklepie|102|0"_s,   u"I|Część 1|11|100"_s,       u"I|Część 2|21|-1"_s,
-                              u"G|Gramatyka w praktyce"_s,     u"E|Czasy przeszłe|4|67"_s,  u"E|Prawda czy fałsz?|31|90"_s,
-                              u"E|Słówka|50|-1"_s,             u"E|Odkrywanka|52|-1"_s,     u"E|Dyktando|22|-1"_s};
+    const QStringList rows = {u"G|Słuchanie ze zrozumieniem"_s,
+                              u"E|Przy stole|3|75"_s,
+                              u"E|Na dworcu|8|40"_s,
+                              u"P|Rozmowy w sklepie|102|0"_s,
+                              u"I|Część 1|11|100"_s,
+                              u"I|Część 2|21|-1"_s,
+                              u"G|Gramatyka w praktyce"_s,
+                              u"E|Czasy przeszłe|4|67"_s,
+                              u"E|Prawda czy fałsz?|31|90"_s,
+                              u"E|Słówka|50|-1"_s,
+                              u"E|Odkrywanka|52|-1"_s,
+                              u"E|Dyktando|22|-1"_s};
     for (const QString &row : rows)
         list->AddItem(row);
     list->OnDrawItem = [skin](QPainter &p, int, const QRect &r, bool, bool hot) {
@@ -477,7 +514,8 @@ QImage ListBoxPage()
         p.setPen(hot ? QColor(0, 41, 79) : QColor(80, 80, 80));
         p.drawText(r.adjusted(x + 28, 0, 0, 0), Qt::AlignVCenter, f[1]);
         if (!item)
-            p.drawImage(r.topLeft() + QPoint(340, 4), SkinPictureOrNull(skin, u"img_poz%1"_s.arg(index % 4 + 1)));
+            p.drawImage(r.topLeft() + QPoint(340, 4),
+                        SkinPictureOrNull(skin, u"img_poz%1"_s.arg(index % 4 + 1)));
         const int progress = f[3].toInt();
         if (progress >= 0) {
             p.drawImage(r.topLeft() + QPoint(370, 9), SkinPictureOrNull(skin, u"img_prtlo"_s));
@@ -492,7 +530,8 @@ QImage ListBoxPage()
     bar->setGeometry(542, 20, 21, 240);
     bar->SetSkinPictures();
     bar->SetMax(list->GetScrollBarMax());
-    board.Note(20, 280, u"TVelListBox with selection-screen rows; scroll max %1"_s.arg(list->GetScrollBarMax()));
+    board.Note(20, 280,
+               u"TVelListBox with selection-screen rows; scroll max %1"_s.arg(list->GetScrollBarMax()));
     return Gallery::Grab(&board);
 }
 
@@ -533,16 +572,36 @@ QImage FiguresPage()
 
 QImage IconsPage()
 {
-    QStringList names = {u"IMG_Sprawdz"_s,   u"IMG_JeszczeRaz"_s, u"IMG_OK"_s,        u"IMG_Zle"_s,       u"IMG_Info"_s,
-                         u"IMG_Video"_s,     u"IMG_Glosnik"_s,    u"IMG_Help"_s,      u"IMG_Wroc"_s,      u"IMG_Slownik"_s,
-                         u"IMG_Drukuj"_s,    u"IMG_Mikrofon1"_s,  u"IMG_Mikrofon2"_s, u"IMG_Analizator"_s, u"IMG_Close_N"_s,
-                         u"IMG_Close_H"_s,   u"IMG_Close_D"_s,    u"IMG_Min_N"_s,     u"IMG_Min_H"_s,     u"IMG_Min_D"_s,
-                         u"MSG_ICON_ERROR"_s, u"MSG_ICON_QUESTION"_s, u"MSG_ICON_INFORMATION"_s, u"MSG_ICON_EXCLAMATION"_s};
-    for (int kind : {0, 1, 3, 4, 7, 8, 11, 14, 18, 21, 22, 24, 31, 50, 52})
+    QStringList names = {u"IMG_Sprawdz"_s,
+                         u"IMG_JeszczeRaz"_s,
+                         u"IMG_OK"_s,
+                         u"IMG_Zle"_s,
+                         u"IMG_Info"_s,
+                         u"IMG_Video"_s,
+                         u"IMG_Glosnik"_s,
+                         u"IMG_Help"_s,
+                         u"IMG_Wroc"_s,
+                         u"IMG_Slownik"_s,
+                         u"IMG_Drukuj"_s,
+                         u"IMG_Mikrofon1"_s,
+                         u"IMG_Mikrofon2"_s,
+                         u"IMG_Analizator"_s,
+                         u"IMG_Close_N"_s,
+                         u"IMG_Close_H"_s,
+                         u"IMG_Close_D"_s,
+                         u"IMG_Min_N"_s,
+                         u"IMG_Min_H"_s,
+                         u"IMG_Min_D"_s,
+                         u"MSG_ICON_ERROR"_s,
+                         u"MSG_ICON_QUESTION"_s,
+                         u"MSG_ICON_INFORMATION"_s,
+                         u"MSG_ICON_EXCLAMATION"_s};
+    for (int kind : {0, 1, 3, 4, 7, 8, 11, 14, 18, 21, 22, 24, 26, 31, 41, 42, 44, 48, 50, 52})
         names << u"Typ_%1"_s.arg(kind);
-    names << u"Typ_101_1"_s << u"Typ_101_2"_s << u"Typ_102"_s << u"Typ_103"_s << u"IMG_Books"_s << u"IMG_Plus"_s
-          << u"IMG_Minus"_s << u"img_poz1"_s << u"img_poz2"_s << u"img_poz3"_s << u"img_poz4"_s << u"ZESZYT_OK"_s
-          << u"ZESZYT_BAD"_s << u"ZESZYT_XFA"_s << u"CHECK_ON"_s << u"RADIO_ON"_s << u"TICK_ON"_s;
+    names << u"Typ_101_1"_s << u"Typ_101_2"_s << u"Typ_102"_s << u"Typ_103"_s << u"IMG_Books"_s
+          << u"IMG_Plus"_s << u"IMG_Minus"_s << u"img_poz1"_s << u"img_poz2"_s << u"img_poz3"_s
+          << u"img_poz4"_s << u"ZESZYT_OK"_s << u"ZESZYT_BAD"_s << u"ZESZYT_XFA"_s << u"CHECK_ON"_s
+          << u"RADIO_ON"_s << u"TICK_ON"_s;
     for (int speaker = 1; speaker <= 5; ++speaker)
         names << u"IMG_Osoba_%1"_s.arg(speaker);
     names << u"IMG_Osoba_X"_s << u"IMG_Mic"_s << u"IMG_Mic_Stop"_s << u"IMG_Chlopek"_s << u"IMG_Chlopek_A"_s;

@@ -2,6 +2,8 @@
 // sample course's own files.
 #include "Gallery.h"
 
+#include "course/Catalogue.h"
+#include "course/ExerciseKind.h"
 #include "exercises/words/uFrmTest.h"
 #include "exercises/words/uFrmWpisywanie.h"
 #include "exercises/words/ufrmMiniSlownik.h"
@@ -25,9 +27,26 @@ enum class Stage { Open, Scored, RightAnswers };
 
 // Opens file of Dane in a fixed order (so the pictures stay the same from build to build),
 // marks answers, and takes the sheet to stage.
-QImage TestPage(const QString &file, Stage stage, bool oneWrong, int scrollTo = 0)
+QImage TestPage(const QString &file, Stage stage, bool oneWrong, int scrollTo = 0, bool inPackage = false)
 {
     GalleryHost host;
+    // A test of a package of two: its numbered buttons stand left of the result panel.
+    Course::TElement group;
+    Course::TElement package;
+    Course::TElement items[2];
+    if (inPackage) {
+        package.Parent = &group;
+        package.NodeType = Course::NodeType::Package;
+        package.Kind = Course::ExerciseKind::PackageOfFiles;
+        for (int n = 0; n < 2; ++n) {
+            items[n].NodeType = Course::NodeType::PackageItem;
+            items[n].Kind = TfrmTest::KindCode;
+            items[n].Position = n + 1;
+            items[n].Parent = &package;
+            package.Children.append(&items[n]);
+        }
+        host->SetCurrent(&items[0]);
+    }
     TfrmTest screen(*host);
     screen.setAttribute(Qt::WA_DeleteOnClose, false);
     screen.SetRandomPick([](int) { return 0; });
@@ -63,7 +82,12 @@ QImage TestPage(const QString &file, Stage stage, bool oneWrong, int scrollTo = 
         screen.btnPoprawClick();
     if (scrollTo)
         screen.ScrollTo(scrollTo);
-    return Gallery::Grab(&screen);
+    const QImage shot = Gallery::Grab(&screen);
+    if (inPackage) {
+        host->SetCurrent(nullptr);
+        package.Children.clear();
+    }
+    return shot;
 }
 
 enum class GapStage { Open, Typing, Scored, RightAnswers, Phrases };
@@ -125,6 +149,8 @@ void RegisterGalleryPages_words(Gallery &gallery)
                     [] { return TestPage(u"test_podroze_lotnisko.xml"_s, Stage::RightAnswers, true); });
     gallery.AddPage(u"test_multiple_scored"_s,
                     [] { return TestPage(u"test_praca_spotkanie.xml"_s, Stage::Scored, true); });
+    gallery.AddPage(u"test_package_scored"_s,
+                    [] { return TestPage(u"Paczki\\test_przyjecie_1.xml"_s, Stage::Scored, true, 0, true); });
     gallery.AddPage(u"test_long_scrolled"_s,
                     [] { return TestPage(u"test_zdrowie_sport.xml"_s, Stage::Open, false, 40); });
     gallery.AddPage(u"gaps_open"_s, [] { return GapPage(GapStage::Open); });

@@ -17,9 +17,9 @@ void SliceNine(Output &out, const QString &prefix, const QString &suffix, const 
 {
     const int W = whole.width(), H = whole.height();
     const int mw = W - 2 * c, mh = H - 2 * c;
-    const QRect parts[9] = {{0, 0, c, c},      {c, 0, mw, c},      {W - c, 0, c, c},
-                            {0, c, c, mh},     {c, c, mw, mh},     {W - c, c, c, mh},
-                            {0, H - c, c, c},  {c, H - c, mw, c},  {W - c, H - c, c, c}};
+    const QRect parts[9] = {{0, 0, c, c},     {c, 0, mw, c},     {W - c, 0, c, c},
+                            {0, c, c, mh},    {c, c, mw, mh},    {W - c, c, c, mh},
+                            {0, H - c, c, c}, {c, H - c, mw, c}, {W - c, H - c, c, c}};
     for (int i = 0; i < 9; ++i)
         out.Picture(prefix + Two(i + 1) + suffix, whole.copy(parts[i]));
 }
@@ -56,7 +56,8 @@ void PaintDialogStyle(Output &out, bool blue)
                         p.fillRect(QRectF(0, 0, 4, 37), Vertical(0, 37, QColor(14, 78, 138), Navy));
                         p.fillRect(QRectF(0, 37, 4, 2), Blue);
                     } else {
-                        p.fillRect(QRectF(0, 0, 4, 38), Vertical(0, 38, QColor(255, 255, 255), QColor(234, 238, 242)));
+                        p.fillRect(QRectF(0, 0, 4, 38),
+                                   Vertical(0, 38, QColor(255, 255, 255), QColor(234, 238, 242)));
                         p.fillRect(QRectF(0, 38, 4, 1), QColor(206, 212, 218));
                     }
                 }));
@@ -258,7 +259,8 @@ void BarStrip(QPainter &p, int w, const QColor &top, const QColor &bottom)
 
 void PaintTitleBarPictures(Output &out)
 {
-    out.Picture(QStringLiteral("BELKA_BODY"), Draw(8, 50, [](QPainter &p) { BarStrip(p, 8, BarTop, BarBottom); }));
+    out.Picture(QStringLiteral("BELKA_BODY"),
+                Draw(8, 50, [](QPainter &p) { BarStrip(p, 8, BarTop, BarBottom); }));
     const QColor styles[3][2] = {{QColor(22, 80, 132), QColor(6, 44, 82)},
                                  {QColor(20, 110, 120), QColor(8, 66, 74)},
                                  {QColor(74, 84, 98), QColor(44, 50, 60)}};
@@ -293,25 +295,31 @@ void PaintTitleBarPictures(Output &out)
 void PaintGroupFrames(Output &out)
 {
     // Set 1: blue, corner 10.
-    SliceNine(out, QStringLiteral("RAMKA1_"), QString(), Draw(30, 30, [](QPainter &p) {
-                  p.setPen(QPen(QColor(2, 174, 228), 2));
-                  p.setBrush(QColor(255, 255, 255, 236));
-                  p.drawRoundedRect(QRectF(1, 1, 28, 28), 8, 8);
-              }),
+    SliceNine(out, QStringLiteral("RAMKA1_"), QString(),
+              Draw(30, 30,
+                   [](QPainter &p) {
+                       p.setPen(QPen(QColor(2, 174, 228), 2));
+                       p.setBrush(QColor(255, 255, 255, 236));
+                       p.drawRoundedRect(QRectF(1, 1, 28, 28), 8, 8);
+                   }),
               10);
     // Set 4: quiet grey, corner 10.
-    SliceNine(out, QStringLiteral("RAMKA4_"), QString(), Draw(30, 30, [](QPainter &p) {
-                  p.setPen(QPen(QColor(170, 178, 186), 1));
-                  p.setBrush(QColor(246, 247, 248, 240));
-                  p.drawRoundedRect(QRectF(0.5, 0.5, 29, 29), 8, 8);
-              }),
+    SliceNine(out, QStringLiteral("RAMKA4_"), QString(),
+              Draw(30, 30,
+                   [](QPainter &p) {
+                       p.setPen(QPen(QColor(170, 178, 186), 1));
+                       p.setBrush(QColor(246, 247, 248, 240));
+                       p.drawRoundedRect(QRectF(0.5, 0.5, 29, 29), 8, 8);
+                   }),
               10);
     // Set 6: white, corner 7.
-    SliceNine(out, QStringLiteral("RAMKA6_"), QString(), Draw(21, 21, [](QPainter &p) {
-                  p.setPen(QPen(QColor(196, 204, 212), 1));
-                  p.setBrush(Qt::white);
-                  p.drawRoundedRect(QRectF(0.5, 0.5, 20, 20), 5, 5);
-              }),
+    SliceNine(out, QStringLiteral("RAMKA6_"), QString(),
+              Draw(21, 21,
+                   [](QPainter &p) {
+                       p.setPen(QPen(QColor(196, 204, 212), 1));
+                       p.setBrush(Qt::white);
+                       p.drawRoundedRect(QRectF(0.5, 0.5, 20, 20), 5, 5);
+                   }),
               7);
 }
 
@@ -324,8 +332,10 @@ void PaintThreePictureFrames(Output &out)
         const QString letter = QString(QChar(u'A' + style - 1));
         for (const auto &[code, color] : states) {
             const QString base = QStringLiteral("RAMKA5_%1%2").arg(style).arg(code);
-            out.Picture(base + u'1', Draw(6, 216, [&](QPainter &p) { p.fillRect(QRectF(0, 0, 6, 216), color); }));
-            out.Picture(base + u'2', Draw(6, 216, [&](QPainter &p) { p.fillRect(QRectF(0, 0, 6, 216), color); }));
+            out.Picture(base + u'1',
+                        Draw(6, 216, [&](QPainter &p) { p.fillRect(QRectF(0, 0, 6, 216), color); }));
+            out.Picture(base + u'2',
+                        Draw(6, 216, [&](QPainter &p) { p.fillRect(QRectF(0, 0, 6, 216), color); }));
             out.Picture(base + u'3', Draw(296, 24, [&](QPainter &p) {
                             QPainterPath band;
                             band.addRoundedRect(QRectF(0, 0, 296, 34), 8, 8);

@@ -6,7 +6,7 @@ namespace SkinPainter {
 
 namespace {
 
-const QColor Colours[6] = {QColor(2, 174, 228), QColor(0, 154, 43),   QColor(238, 108, 24),
+const QColor Colours[6] = {QColor(2, 174, 228),  QColor(0, 154, 43),   QColor(238, 108, 24),
                            QColor(214, 60, 140), QColor(120, 84, 220), QColor(232, 178, 0)};
 const QColor Skin(248, 214, 184), SkinShade(226, 182, 150);
 

@@ -79,7 +79,8 @@ QFont Bold(double pixels)
 QColor Mix(const QColor &a, const QColor &b, double t)
 {
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-                            a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
+                            a.blueF() + (b.blueF() - a.blueF()) * t,
+                            a.alphaF() + (b.alphaF() - a.alphaF()) * t);
 }
 
 QLinearGradient Vertical(double y0, double y1, const QColor &top, const QColor &bottom)

@@ -48,8 +48,8 @@ inline const QColor Amber(240, 160, 20);
 inline const QColor Teal(0, 150, 160);
 QLinearGradient Vertical(double y0, double y1, const QColor &top, const QColor &bottom);
 
-void PaintAll(Output &out);       // every picture
-void SynthesiseAll(Output &out);  // every sound
+void PaintAll(Output &out);      // every picture
+void SynthesiseAll(Output &out); // every sound
 
 void PaintDialogs(Output &out);
 void PaintButtons(Output &out);

@@ -204,10 +204,12 @@ void PaintHost(Output &out)
     badge("IMG_JeszczeRaz", 50, 50, 42, Blue, [](QPainter &p, const QRectF &r) { Again(p, r); });
     badge("IMG_OK", 24, 24, 20, Green, [](QPainter &p, const QRectF &r) { Tick(p, r, 2.6); });
     badge("IMG_Zle", 24, 24, 20, Red, [](QPainter &p, const QRectF &r) { Cross(p, r, 2.6); });
-    badge("IMG_Info", 24, 24, 20, Blue, [](QPainter &p, const QRectF &r) { Letter(p, r, QStringLiteral("i"), 14); });
+    badge("IMG_Info", 24, 24, 20, Blue,
+          [](QPainter &p, const QRectF &r) { Letter(p, r, QStringLiteral("i"), 14); });
     badge("IMG_Video", 55, 50, 42, Navy.lighter(150), [](QPainter &p, const QRectF &r) { Film(p, r); });
     badge("IMG_Glosnik", 55, 50, 42, Blue, [](QPainter &p, const QRectF &r) { Speaker(p, r); });
-    badge("IMG_Help", 48, 48, 32, Blue, [](QPainter &p, const QRectF &r) { Letter(p, r, QStringLiteral("?"), 21); });
+    badge("IMG_Help", 48, 48, 32, Blue,
+          [](QPainter &p, const QRectF &r) { Letter(p, r, QStringLiteral("?"), 21); });
     badge("IMG_Wroc", 48, 48, 32, Blue, [](QPainter &p, const QRectF &r) { Arrow(p, r); });
     badge("IMG_Slownik", 55, 50, 34, Blue, [](QPainter &p, const QRectF &r) { Book(p, r); });
     badge("IMG_Drukuj", 55, 50, 42, Navy.lighter(150), [](QPainter &p, const QRectF &r) { Printer(p, r); });
@@ -251,19 +253,25 @@ void KindIcon(Output &out, const QString &name, const QColor &c, const std::func
 
 void PaintSelection(Output &out)
 {
-    out.Picture(QStringLiteral("Tabka_UP"), Row(QColor(234, 241, 247), QColor(212, 224, 236), QColor(176, 192, 208), QColor()));
+    out.Picture(QStringLiteral("Tabka_UP"),
+                Row(QColor(234, 241, 247), QColor(212, 224, 236), QColor(176, 192, 208), QColor()));
     out.Picture(QStringLiteral("Tabka_Hover"), Row(QColor(226, 245, 253), QColor(188, 228, 247), Blue, Blue));
-    out.Picture(QStringLiteral("Wiersz_L1_UP"), Row(QColor(255, 255, 255), QColor(250, 251, 252), QColor(226, 231, 236), QColor()));
-    out.Picture(QStringLiteral("Wiersz_L1_Hover"), Row(QColor(240, 249, 254), QColor(224, 242, 252), QColor(196, 226, 242), Blue));
-    out.Picture(QStringLiteral("Wiersz_L2_Up"), Row(QColor(246, 248, 250), QColor(241, 244, 247), QColor(226, 231, 236), QColor()));
-    out.Picture(QStringLiteral("Wiersz_L2_Hover"), Row(QColor(236, 247, 253), QColor(222, 240, 250), QColor(196, 226, 242), Blue.lighter(130)));
+    out.Picture(QStringLiteral("Wiersz_L1_UP"),
+                Row(QColor(255, 255, 255), QColor(250, 251, 252), QColor(226, 231, 236), QColor()));
+    out.Picture(QStringLiteral("Wiersz_L1_Hover"),
+                Row(QColor(240, 249, 254), QColor(224, 242, 252), QColor(196, 226, 242), Blue));
+    out.Picture(QStringLiteral("Wiersz_L2_Up"),
+                Row(QColor(246, 248, 250), QColor(241, 244, 247), QColor(226, 231, 236), QColor()));
+    out.Picture(QStringLiteral("Wiersz_L2_Hover"),
+                Row(QColor(236, 247, 253), QColor(222, 240, 250), QColor(196, 226, 242), Blue.lighter(130)));
 
     out.Picture(QStringLiteral("IMG_Books"), Draw(24, 22, [](QPainter &p) {
                     const QColor colours[3] = {QColor(2, 140, 200), QColor(0, 154, 43), QColor(238, 108, 24)};
                     for (int i = 0; i < 3; ++i) {
                         p.setPen(QPen(colours[i].darker(130), 1));
                         p.setBrush(colours[i]);
-                        p.drawRoundedRect(QRectF(2.5 + i * 6.5, 3.5 + (i == 1 ? 2 : 0), 5.5, 16 - (i == 1 ? 2 : 0)), 1, 1);
+                        p.drawRoundedRect(
+                            QRectF(2.5 + i * 6.5, 3.5 + (i == 1 ? 2 : 0), 5.5, 16 - (i == 1 ? 2 : 0)), 1, 1);
                         p.setPen(QPen(QColor(255, 255, 255, 180), 1));
                         p.drawLine(QPointF(3.5 + i * 6.5, 7.5), QPointF(7 + i * 6.5, 7.5));
                     }
@@ -271,7 +279,8 @@ void PaintSelection(Output &out)
                     p.drawLine(QPointF(1, 20.5), QPointF(23, 20.5));
                 }));
     for (bool plus : {true, false})
-        out.Picture(plus ? QStringLiteral("IMG_Plus") : QStringLiteral("IMG_Minus"), Draw(9, 9, [&](QPainter &p) {
+        out.Picture(plus ? QStringLiteral("IMG_Plus") : QStringLiteral("IMG_Minus"),
+                    Draw(9, 9, [&](QPainter &p) {
                         p.setRenderHint(QPainter::Antialiasing, false);
                         p.setPen(QColor(110, 130, 150));
                         p.setBrush(Qt::white);
@@ -302,7 +311,8 @@ void PaintSelection(Output &out)
                 }));
 
     const QColor c1(2, 140, 200), c2(0, 150, 90), c3(238, 120, 24), c4(150, 90, 210), c5(214, 60, 110);
-    KindIcon(out, QStringLiteral("Typ_0"), QColor(140, 150, 160), [](QPainter &p) { p.drawEllipse(QRectF(8, 8, 8, 8)); });
+    KindIcon(out, QStringLiteral("Typ_0"), QColor(140, 150, 160),
+             [](QPainter &p) { p.drawEllipse(QRectF(8, 8, 8, 8)); });
     KindIcon(out, QStringLiteral("Typ_1"), c1, [](QPainter &p) {
         p.setPen(WhitePen(1.4));
         p.drawRect(QRectF(6, 6, 12, 12));
@@ -362,6 +372,13 @@ void PaintSelection(Output &out)
         p.drawLine(QPointF(14, 8), QPointF(17, 8));
         p.drawLine(QPointF(7, 16), QPointF(10, 16));
     });
+    KindIcon(out, QStringLiteral("Typ_26"), c1, [](QPainter &p) {
+        // An open page of dialogue lines, for the reading view.
+        for (int i = 0; i < 3; ++i) {
+            p.drawPoint(QPointF(6.5, 7.5 + i * 4.5));
+            p.drawLine(QPointF(9.5, 7.5 + i * 4.5), QPointF(i == 2 ? 14 : 17.5, 7.5 + i * 4.5));
+        }
+    });
     KindIcon(out, QStringLiteral("Typ_31"), c3, [](QPainter &p) {
         Tick(p, QRectF(3, 3, 11, 11), 1.6);
         Cross(p, QRectF(10, 10, 11, 11), 1.6);
@@ -378,6 +395,25 @@ void PaintSelection(Output &out)
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
         p.drawRect(QRectF(5.5, 6.5, 6, 11));
+    });
+    // The word items of a package of variant 4, each activity with its own sign, in a colour
+    // family of their own (a teal), never the multiple-choice icon.
+    const QColor words(0, 128, 140);
+    KindIcon(out, QStringLiteral("Typ_41"), words, [](QPainter &p) { // presentation: a word card
+        p.drawRoundedRect(QRectF(5, 6.5, 14, 11), 1.5, 1.5);
+        Letter(p, QRectF(5, 6.5, 14, 11), QStringLiteral("Aa"), 6.5);
+    });
+    KindIcon(out, QStringLiteral("Typ_42"), words.darker(112), [](QPainter &p) { // pronunciation
+        Microphone(p, QRectF(3, 3, 18, 18));
+    });
+    KindIcon(out, QStringLiteral("Typ_44"), words.lighter(112), [](QPainter &p) { // recognition by ear
+        Speaker(p, QRectF(1, 3, 16, 16));
+        Letter(p, QRectF(13, 5, 9, 14), QStringLiteral("?"), 8);
+    });
+    KindIcon(out, QStringLiteral("Typ_48"), words.darker(125), [](QPainter &p) { // spelling
+        Letter(p, QRectF(3, 3, 18, 12), QStringLiteral("abc"), 7);
+        p.setPen(QPen(Qt::white, 1.2, Qt::DotLine));
+        p.drawLine(QPointF(6, 17.5), QPointF(18, 17.5));
     });
     auto package = [&](const QString &name, const QColor &c, int layers) {
         KindIcon(out, name, c, [&](QPainter &p) {
@@ -402,7 +438,8 @@ void PaintChecks(Output &out)
 {
     for (bool hot : {false, true}) {
         for (bool on : {false, true}) {
-            const QString tail = QString(hot ? QStringLiteral("HOT_") : QString()) + (on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+            const QString tail = QString(hot ? QStringLiteral("HOT_") : QString()) +
+                                 (on ? QStringLiteral("ON") : QStringLiteral("OFF"));
             const QColor border = hot ? Blue : QColor(130, 146, 162);
             out.Picture(QStringLiteral("CHECK_") + tail, Draw(20, 20, [&](QPainter &p) {
                             p.setPen(QPen(border, 1.2));
@@ -490,8 +527,8 @@ void PaintScrollBars(Output &out)
     };
     const QImage r1 = track(6, 1), r2 = track(4, 2), r3 = track(6, 3);
     const QTransform quarter = QTransform().rotate(-90);
-    const QPair<const char *, QImage> parts[] = {{"UP", up},       {"DOWN", down}, {"SUWAK", thumb},
-                                                 {"RYNNA1", r1},   {"RYNNA2", r2}, {"RYNNA3", r3}};
+    const QPair<const char *, QImage> parts[] = {{"UP", up},     {"DOWN", down}, {"SUWAK", thumb},
+                                                 {"RYNNA1", r1}, {"RYNNA2", r2}, {"RYNNA3", r3}};
     for (const auto &[name, image] : parts) {
         out.Picture(QStringLiteral("SB_V_") + QLatin1String(name), image);
         out.Picture(QStringLiteral("SB_H_") + QLatin1String(name), image.transformed(quarter));
