@@ -129,11 +129,22 @@ QString TCompletionRun::HintAt(int slot) const
     return Exercises::AnswerHint(m_tokens[slot].LearnerWord);
 }
 
+namespace {
+
+bool IsPunctuationOnly(const QString &word)
+{
+    return !word.isEmpty() &&
+           std::all_of(word.cbegin(), word.cend(), [](QChar c) { return u"!,.:;?"_s.contains(c); });
+}
+
+} // namespace
+
 TCompletionLayout LayOutCompletion(TCompletionRun &run, const TCompletionMetrics &m)
 {
     TCompletionLayout layout;
     const int a = m.Blank;
     const int slotWidth = run.SlotWidth();
+    const int slotExtent = m.SlotLeft + slotWidth;
     const int markRoom = run.Marked() ? m.MarkWidth + 4 : 0;
     const int continuation = m.SpeakerWidth + 8 + 2 * a;
     int y = -LineHeight;
@@ -157,6 +168,10 @@ TCompletionLayout LayOutCompletion(TCompletionRun &run, const TCompletionMetrics
         }
         if (!token.IsGap) {
             const int w = m.WordWidth ? m.WordWidth(token.Word) : 0;
+            // A mark written right after a gap ("<help>?") stands against the slot's end.
+            const bool previousIsSlot = i > 0 && tokens[i - 1].IsGap;
+            if (previousIsSlot && IsPunctuationOnly(token.Word) && x - a + 1 + w <= m.Width)
+                x -= a - 1;
             if (x + w > m.Width)
                 newRow();
             if (drawn())
@@ -164,8 +179,10 @@ TCompletionLayout LayOutCompletion(TCompletionRun &run, const TCompletionMetrics
             x += w + a;
             continue;
         }
-        // A slot: after the check its mark stands before it, so the room for it counts too.
-        if (x + markRoom + slotWidth > m.Width)
+        // A slot: after the check its mark stands before it, so the room for it counts too. Its
+        // left end is drawn before the slot width, so the slot takes both, and a blank after it
+        // keeps the next word clear of its right end.
+        if (x + markRoom + slotExtent > m.Width)
             newRow();
         x += markRoom;
         const int row = y - m.ScrollOffset;
@@ -192,7 +209,7 @@ TCompletionLayout LayOutCompletion(TCompletionRun &run, const TCompletionMetrics
             layout.Slots << piece;
         else
             token.Rect = QRect();
-        x += slotWidth + a;
+        x += slotExtent + a;
     }
     layout.LastRow = y;
     const int bottom = y + LineHeight;

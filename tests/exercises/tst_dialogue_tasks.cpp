@@ -156,6 +156,8 @@ private slots:
             << u"<one> two <three> four <five> six seven eight nine ten eleven twelve thirteen fourteen "
                u"fifteen sixteen seventeen eighteen nineteen twenty twentyone twentytwo "_s;
         QTest::addRow("no word to take a gap ends") << u"- - ... !"_s << 3 << QList<int>{} << u"- - ... ! "_s;
+        QTest::addRow("author's gap leaves no word for the rest")
+            << u"- - <yes> - - - - - - - - -"_s << 2 << QList<int>{} << u"- - <yes> - - - - - - - - - "_s;
         QTest::addRow("blanks collapse")
             << u"  Hi,   there  you   go "_s << 3 << QList<int>{1} << u"Hi, <there> you go "_s;
         QTest::addRow("mode 0 empties the line") << u"I can help you."_s << 0 << QList<int>{} << QString();
@@ -640,7 +642,8 @@ private slots:
         QCOMPARE(layout.Words[0].At, QPoint(43, 0));
         QCOMPARE(layout.Slots[0].At, QPoint(68, 0));
         QCOMPARE(run.Tokens()[run.Slots()[0]].Rect, QRect(71, 0, 45, 21));
-        QCOMPARE(layout.Words[1].At, QPoint(123, 0));
+        // The slot's ends take 68..121 (3 + 50): "there" one blank after them.
+        QCOMPARE(layout.Words[1].At, QPoint(126, 0));
         // The second line's slot wraps to a row of its own, after the speaker's column.
         QCOMPARE(layout.Slots[1].At, QPoint(43, 50));
         QCOMPARE(layout.LastRow, 50);
@@ -667,6 +670,14 @@ private slots:
         QCOMPARE(layout.Slots[1].MarkAt, QPoint(43, 73));
         QCOMPARE(run.Tokens()[run.Slots()[1]].Rect, QRect(43, 72, 16, 16));
         QCOMPARE(SlotAt(run, QPoint(50, 80)), run.Slots()[1]);
+
+        // A mark written against a gap stands against the slot's end, not a blank away.
+        TCompletionRun marked = Run({{1, u"I <go>? No <go>, yes"_s}});
+        layout = LayOutCompletion(marked, Metrics());
+        QCOMPARE(layout.Slots[0].At.x() + 3 + marked.SlotWidth() + 1, layout.Words[1].At.x());
+        QCOMPARE(layout.Slots[1].At.x() + 3 + marked.SlotWidth() + 1, layout.Words[3].At.x());
+        QCOMPARE(marked.Tokens()[layout.Words[3].Token].Word, u","_s);
+        QCOMPARE(layout.Words[4].At.x(), layout.Words[3].At.x() + 10 + 5);
     }
 
     // Rows below the area are not drawn and cannot be pointed at; the scroll bar reaches them.
