@@ -56,21 +56,13 @@ QStringList WordsKeepingGaps(const QString &text)
 QStringList WordsDroppingGaps(const QString &text)
 {
     QStringList words;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        if (IsBlank(text[i])) {
-            ++i;
-            continue;
-        }
-        const qsizetype end = NextBlank(text, i);
-        QString word = text.mid(i, end - i);
+    for (QString word : text.simplified().split(u' ', Qt::SkipEmptyParts)) {
         if (const qsizetype open = word.indexOf(u'<'); open >= 0)
             word.remove(open, 1);
         if (const qsizetype close = word.indexOf(u'>'); close >= 0)
             word.remove(close, 1);
         if (!word.isEmpty())
             words << word;
-        i = end;
     }
     return words;
 }
