@@ -1,6 +1,7 @@
 #include "exercises/dialogues/CompletionModel.h"
 
 #include "exercises/dialogues/DialogueGaps.h"
+#include "exercises/shared/AnswerHint.h"
 #include "exercises/shared/ExerciseRules.h"
 #include "utils/Utils.h"
 
@@ -126,7 +127,7 @@ QString TCompletionRun::HintAt(int slot) const
 {
     if (!m_correctionsShown || !IsSlot(slot) || m_tokens[slot].IsRight)
         return QString();
-    return Exercises::AnswerHint(m_tokens[slot].LearnerWord);
+    return ::AnswerHint(m_tokens[slot].LearnerWord);
 }
 
 namespace {

@@ -3,7 +3,7 @@
 #include "exercises/dialogues/ComprehensionModel.h"
 #include "exercises/dialogues/DialogueGaps.h"
 #include "exercises/dialogues/Struct_Dialogi.h"
-#include "exercises/shared/ExerciseRules.h"
+#include "exercises/shared/BodyXml.h"
 #include "utils/Utils.h"
 
 using namespace Qt::StringLiterals;
@@ -87,8 +87,9 @@ void InspectCompletion(const QStringList &modes, const QList<QDomElement> &kwest
 
 QStringList InspectDialogueTasks(const QByteArray &bytes, const QList<int> &kinds)
 {
-    Exercises::TExerciseXml xml;
-    if (!Exercises::ParseExerciseXml(bytes, xml, nullptr))
+    Exercises::TExerciseBody xml;
+    QString error; // an unreadable file is reported by the envelope's own check
+    if (!Exercises::OpenExerciseBody(bytes, xml, error))
         return {};
     const TXMLDialogiBodyType body(xml.Body);
     const QStringList modes = body.TrybyZnikania();
