@@ -1,6 +1,8 @@
 #include "exercises/RegisterExercises.h"
 
+#include "exercises/dialogues/uFrmDialogi_Dop.h"
 #include "exercises/dialogues/uFrmDialogi_Prez.h"
+#include "exercises/dialogues/uFrmDialogi_Rozum.h"
 #include "exercises/dialogues/uFrmDialogi_Ukl.h"
 #include "exercises/dialogues/uFrmZdania_Dyk.h"
 #include "exercises/dialogues/uFrmZdania_Tlu.h"
@@ -30,10 +32,10 @@ template <typename Screen> TExerciseOpener Opener()
 QList<TExerciseOpener> ExerciseOpeners()
 {
     return {
-        Opener<TfrmTabelka>(),     Opener<TfrmTest>(),       Opener<TfrmWpisywanie>(),
-        Opener<Tfrm3Obrazki>(),    Opener<TfrmTFGr>(),       Opener<TfrmOdkrywanka>(),
-        Opener<TfrmZdania_Ukl>(),  Opener<TfrmZdania_Dyk>(), Opener<TfrmZdania_Tlu>(),
-        Opener<TfrmAntonimy>(),    Opener<TfrmTabelkaCS>(),  Opener<TfrmDialogi_Prez>(),
-        Opener<TfrmDialogi_Ukl>(),
+        Opener<TfrmTabelka>(),     Opener<TfrmTest>(),          Opener<TfrmWpisywanie>(),
+        Opener<Tfrm3Obrazki>(),    Opener<TfrmTFGr>(),          Opener<TfrmOdkrywanka>(),
+        Opener<TfrmZdania_Ukl>(),  Opener<TfrmZdania_Dyk>(),    Opener<TfrmZdania_Tlu>(),
+        Opener<TfrmAntonimy>(),    Opener<TfrmTabelkaCS>(),     Opener<TfrmDialogi_Prez>(),
+        Opener<TfrmDialogi_Ukl>(), Opener<TfrmDialogi_Rozum>(), Opener<TfrmDialogi_Dop>(),
     };
 }

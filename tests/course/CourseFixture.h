@@ -25,6 +25,7 @@ public:
     {
         QDir().mkpath(QFileInfo(dir.filePath(relative)).absolutePath());
         QFile file(dir.filePath(relative));
+        QDir().mkpath(QFileInfo(file.fileName()).absolutePath());
         if (file.open(QIODevice::WriteOnly))
             file.write(bytes);
     }

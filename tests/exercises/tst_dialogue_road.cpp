@@ -1,12 +1,16 @@
-// The dialogue presentation on the learner's road, with the program's own host and selection
-// screen: a dialogue package's presentation opened from the table of contents, a line recorded
-// with the mouse held and played back, the dialogue printed to PDF under the package's title,
-// the back button recording the visit as seen and keeping the recording, and the next visit
-// showing and playing the kept recording.
+// The dialogue package on the learner's road, with the program's own host and selection screen:
+// the presentation opened from the table of contents, a line recorded with the mouse held and
+// played back, the dialogue printed to PDF under the package's title, the back button
+// recording the visit as seen and keeping the recording, and the next visit showing and
+// playing the kept recording; the comprehension and the completion of the same dialogue
+// opened from the list and worked through to the score in the learner's statistics.
 
 #include "course/Catalogue.h"
 #include "exercises/RegisterExercises.h"
+#include "exercises/dialogues/uFrmDialogi_Dop.h"
 #include "exercises/dialogues/uFrmDialogi_Prez.h"
+#include "exercises/dialogues/uFrmDialogi_Rozum.h"
+#include "exercises/shared/Klocek.h"
 #include "learner/Struct_Config.h"
 #include "learner/Struct_Stat.h"
 #include "learner/TUser.h"
@@ -34,6 +38,7 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using Completion::TileName;
 using Course::TElement;
 using DialogueLayout::TPresentationZone;
 
@@ -44,12 +49,17 @@ const QDate Today(2026, 12, 10);
 const QByteArray Package =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?><cwiczenie><config><typ_cw>100</typ_cw><grupa>1</grupa>"
     "<poziom>1</poziom><multimedia></multimedia><param1>2</param1><param2>17</param2></config><body>"
-    "<polecenia><typ id=\"1\"><polecenie id=\"1\">Listen and record.</polecenie></typ></polecenia>"
+    "<tryb_znikania id=\"1\">1</tryb_znikania><tryb_znikania id=\"2\">1</tryb_znikania><polecenia>"
+    "<typ id=\"1\"><polecenie id=\"1\">Listen and record.</polecenie></typ>"
+    "<typ id=\"4\"><polecenie id=\"1\">Click the line you hear.</polecenie></typ>"
+    "<typ id=\"8\"><polecenie id=\"1\">Drag the words into the gaps.</polecenie></typ></polecenia>"
     "<kwestia id=\"1\" osoba=\"1\" sampel=\"cafe_01.mp3\" visible=\"1\"><tresc>What can I &lt;get&gt; "
     "you?</tresc>"
     "<tlumaczenie id=\"0\">Co podać?</tlumaczenie></kwestia>"
-    "<kwestia id=\"2\" osoba=\"3\" sampel=\"cafe_02.mp3\" visible=\"1\"><tresc>A tea, please.</tresc>"
-    "<tlumaczenie id=\"0\">Poproszę herbatę.</tlumaczenie></kwestia></body></cwiczenie>";
+    "<kwestia id=\"2\" osoba=\"3\" sampel=\"cafe_02.mp3\" visible=\"0\"><tresc>A tea, please.</tresc>"
+    "<tlumaczenie id=\"0\">Poproszę herbatę.</tlumaczenie></kwestia>"
+    "<kwestia id=\"3\" osoba=\"1\" sampel=\"cafe_03.mp3\" visible=\"0\"><tresc>Here &lt;you&gt; "
+    "are.</tresc></kwestia></body></cwiczenie>";
 
 // A microphone that saves a quarter of a second of PCM.
 class TMicrophone final : public Media::IRecorder
@@ -121,32 +131,40 @@ class DialogueRoad : public QObject
     TSounds sounds;
     TPdfPrinter printer;
     QStringList errors;
-    TElement *presentation = nullptr;
+    QMap<int, TElement *> items; // the package's items by kind
 
-    // Unfolds the package on its row (the learner's click on its toggle) and clicks the
-    // presentation's row.
-    TfrmDialogi_Prez *openFromList()
+    // Unfolds the package on its row (the learner's click on its toggle) and clicks the row of
+    // the item of kind.
+    template <typename Screen> Screen *openFromList(int kind)
     {
+        TElement *item = items.value(kind);
         TVelListBox *list = selection->ExerciseList();
         for (int row = 0; row < list->Count(); ++row) {
-            if (selection->NodeOfRow(list, row) == presentation->Parent && !presentation->Parent->Expanded)
+            if (selection->NodeOfRow(list, row) == item->Parent && !item->Parent->Expanded)
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                                   QPoint(784, row * TfrmWyborCwiczenia::RowHeight + 12));
         }
         for (int row = 0; row < list->Count(); ++row) {
-            if (selection->NodeOfRow(list, row) != presentation)
+            if (selection->NodeOfRow(list, row) != item)
                 continue;
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                               QPoint(150, row * TfrmWyborCwiczenia::RowHeight + 12));
             for (QWidget *w : QApplication::topLevelWidgets()) {
-                if (auto *screen = qobject_cast<TfrmDialogi_Prez *>(w); screen && screen->isVisible())
+                if (auto *screen = qobject_cast<Screen *>(w); screen && screen->isVisible())
                     return screen;
             }
         }
         return nullptr;
     }
 
-    QString seenRecord() const
+    void leave(QWidget *screen)
+    {
+        QTest::mouseClick(screen->findChild<TVelResButton *>(u"btn_nawigacja_wroc"_s), Qt::LeftButton);
+        QTRY_VERIFY(!selection->isHidden());
+    }
+
+    // The learner's record of kind in cafe.xml: its score and date.
+    QString record(int kind) const
     {
         QDomDocument doc;
         Utils::ReadXmlFile(Learner::StatisticsPath(dir.path() + u"/Users"_s, learner.Id), doc);
@@ -154,7 +172,7 @@ class DialogueRoad : public QObject
              plik = plik.nextSiblingElement(u"plik"_s)) {
             for (QDomElement d = plik.firstChildElement(u"dane"_s); !d.isNull();
                  d = d.nextSiblingElement(u"dane"_s)) {
-                if (plik.attribute(u"nazwa"_s) == u"cafe.xml"_s && d.attribute(u"id"_s) == u"11"_s)
+                if (plik.attribute(u"nazwa"_s) == u"cafe.xml"_s && d.attribute(u"id"_s).toInt() == kind)
                     return d.firstChildElement(u"postep"_s).text() + u' ' +
                            d.firstChildElement(u"data"_s).text();
             }
@@ -176,7 +194,8 @@ private slots:
 
         for (const char *sub : {"Users", "Dane", "Media/Dialogi", "Media/Teksty"})
             QVERIFY(QDir(dir.path()).mkpath(QString::fromLatin1(sub)));
-        for (const char *file : {"Dane/cafe.xml", "Media/Dialogi/cafe_01.mp3", "Media/Dialogi/cafe_02.mp3"}) {
+        for (const char *file : {"Dane/cafe.xml", "Media/Dialogi/cafe_01.mp3", "Media/Dialogi/cafe_02.mp3",
+                                 "Media/Dialogi/cafe_03.mp3"}) {
             QFile f(dir.filePath(QString::fromLatin1(file)));
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(QByteArray(file).startsWith("Dane") ? Package : QByteArray("ID3"));
@@ -214,16 +233,18 @@ private slots:
         package->NodeType = Course::NodeType::Package;
         package->FileName = u"cafe.xml"_s;
         package->Title = u"At the café"_s;
-        const QList<QPair<int, QString>> items{{11, u"Prezentacja dialogu"_s}, {26, u"Układanie dialogu"_s}};
-        for (const auto &[kind, title] : items) {
+        const QList<QPair<int, QString>> kinds{{11, u"Prezentacja dialogu"_s},
+                                               {14, u"Rozumienie dialogu"_s},
+                                               {18, u"Uzupełnianie dialogu"_s},
+                                               {26, u"Układanie dialogu"_s}};
+        for (const auto &[kind, title] : kinds) {
             TElement *item = host->Catalogue().AddNode(package);
             item->Group = 1;
             item->Kind = kind;
             item->NodeType = Course::NodeType::PackageItem;
             item->FileName = u"cafe.xml"_s;
             item->Title = title;
-            if (kind == 11)
-                presentation = item;
+            items.insert(kind, item);
         }
         host->RenumberCatalogue();
         selection = std::make_unique<TfrmWyborCwiczenia>(host.get());
@@ -255,7 +276,7 @@ private slots:
 
     void recordPrintLeaveAndComeBack()
     {
-        TfrmDialogi_Prez *screen = openFromList();
+        auto *screen = openFromList<TfrmDialogi_Prez>(11);
         QVERIFY(screen);
         QVERIFY(selection->isHidden());
         QWidget *area = screen->findChild<QWidget *>(u"Obszar"_s);
@@ -276,20 +297,80 @@ private slots:
                 QVERIFY2(text.contains(expected), qPrintable(expected + u" not in: "_s + text));
         }
 
-        QVERIFY(seenRecord().isEmpty());
-        QTest::mouseClick(screen->findChild<TVelResButton *>(u"btn_nawigacja_wroc"_s), Qt::LeftButton);
-        QTRY_VERIFY(!selection->isHidden());
-        QCOMPARE(seenRecord(), u"-1 "_s + Today.toString(u"dd-MM-yyyy"_s));
+        QVERIFY(record(11).isEmpty());
+        leave(screen);
+        QCOMPARE(record(11), u"-1 "_s + Today.toString(u"dd-MM-yyyy"_s));
         QVERIFY(QFileInfo(files.Kept).isFile());
         QVERIFY(!QFileInfo::exists(files.Temporary));
 
-        screen = openFromList();
+        screen = openFromList<TfrmDialogi_Prez>(11);
         QVERIFY(screen);
         QVERIFY(screen->Lines()[0].HasArchivedRecording);
         QVERIFY(!screen->Lines()[1].HasArchivedRecording);
         QTest::mouseClick(screen->findChild<QWidget *>(u"Obszar"_s), Qt::LeftButton, {},
                           screen->ZonePoint(0, TPresentationZone::KeptRecording));
         QCOMPARE(sounds.Played.last(), files.Kept);
+        QCOMPARE(errors, QStringList());
+    }
+
+    // Lines 2 and 3 hide behind frames. A wrong frame first, then each line as it is played:
+    // 2 right of 3 clicks, stored as 67 the moment the last frame opens.
+    void comprehensionToTheStoredScore()
+    {
+        auto *screen = openFromList<TfrmDialogi_Rozum>(14);
+        QVERIFY(screen);
+        QWidget *area = screen->findChild<QWidget *>(u"Obszar"_s);
+        QCOMPARE(screen->Run().HiddenCount(), 2);
+        const auto asked = [screen] {
+            return screen->Run().CurrentRecording() == screen->Lines()[1].Recording ? 1 : 2;
+        };
+        QTest::mouseClick(area, Qt::LeftButton, {}, screen->FrameRect(3 - asked()).center());
+        QCOMPARE(screen->Run().Wrong(), 1);
+        while (!screen->Run().Finished())
+            QTest::mouseClick(area, Qt::LeftButton, {}, screen->FrameRect(asked()).center());
+        QCOMPARE(record(14), u"67 "_s + Today.toString(u"dd-MM-yyyy"_s));
+        QVERIFY(screen->findChild<QWidget *>(u"btnJeszczeRaz"_s)->isVisible());
+        leave(screen);
+        QCOMPARE(record(14), u"67 "_s + Today.toString(u"dd-MM-yyyy"_s));
+        QCOMPARE(errors, QStringList());
+    }
+
+    // The tiles "get" and "you" dragged with the mouse: "you" first into the wrong slot and
+    // back out to the other, then "get" into its own; the check stores 100.
+    void completionToTheStoredScore()
+    {
+        TKlocek::SetFlightDuration(0);
+        auto *screen = openFromList<TfrmDialogi_Dop>(18);
+        QVERIFY(screen);
+        const QList<int> gapSlots = screen->Run().Slots();
+        QCOMPARE(gapSlots.size(), 2);
+        TKlocek *get = screen->findChild<TKlocek *>(TileName(gapSlots[0]));
+        TKlocek *you = screen->findChild<TKlocek *>(TileName(gapSlots[1]));
+        QVERIFY(get && you);
+        const auto drag = [](TKlocek *tile, QPoint target) {
+            QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(6, 6));
+            QTest::mouseMove(tile, tile->mapFromParent(target));
+            QTest::mouseRelease(tile, Qt::LeftButton, {}, tile->mapFromParent(target));
+        };
+        drag(you, screen->SlotRect(gapSlots[0]).center());
+        QCOMPARE(screen->Run().Tokens()[gapSlots[0]].Placed, u"you"_s);
+        drag(get, screen->SlotRect(gapSlots[0]).center()); // taken: home again
+        QCOMPARE(get->pos(), get->Home());
+        QWidget *area = screen->findChild<QWidget *>(u"Obszar"_s);
+        if (QGuiApplication::platformName() == u"offscreen"_s) {
+            QTest::ignoreMessage(QtWarningMsg, "This plugin does not support grabbing the mouse");
+            QTest::ignoreMessage(QtWarningMsg, "This plugin does not support grabbing the mouse");
+        }
+        QTest::mousePress(area, Qt::LeftButton, {}, screen->SlotRect(gapSlots[0]).center() - area->pos());
+        const QPoint other = screen->SlotRect(gapSlots[1]).center();
+        QTest::mouseMove(you, you->mapFromParent(other));
+        QTest::mouseRelease(you, Qt::LeftButton, {}, you->mapFromParent(other));
+        drag(get, screen->SlotRect(gapSlots[0]).center());
+        QVERIFY(record(18).isEmpty());
+        QTest::mouseClick(screen->findChild<TVelResButton *>(u"btnSpr"_s), Qt::LeftButton);
+        QCOMPARE(record(18), u"100 "_s + Today.toString(u"dd-MM-yyyy"_s));
+        QVERIFY(!screen->findChild<QWidget *>(u"btnPopraw"_s)->isVisible());
+        leave(screen);
         QCOMPARE(errors, QStringList());
     }
 };

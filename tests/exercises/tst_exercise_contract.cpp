@@ -5,6 +5,7 @@
 
 #include "ExerciseFixture.h"
 
+#include "exercises/dialogues/uFrmDialogi_Rozum.h"
 #include "exercises/words/uFrmTest.h"
 #include "media/uMedia.h"
 #include "reference/uFrmPomoc.h"
@@ -54,6 +55,32 @@ void Click(TExerciseScreen &screen, const QString &name)
     auto *button = screen.findChild<QAbstractButton *>(name);
     QVERIFY2(button, qPrintable(name));
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+}
+
+// Two modes (the author's hidden lines, the author's gaps), the second line hidden and gapped.
+const QByteArray DialogueTaskBody =
+    "<tryb_znikania id=\"1\">1</tryb_znikania><tryb_znikania id=\"2\">1</tryb_znikania>"
+    "<polecenia><typ id=\"4\"><polecenie id=\"1\">Click.</polecenie></typ>"
+    "<typ id=\"8\"><polecenie id=\"1\">Fill in.</polecenie></typ></polecenia>"
+    "<kwestia id=\"1\" osoba=\"1\" sampel=\"r_01.mp3\" visible=\"1\"><tresc>Hello.</tresc></kwestia>"
+    "<kwestia id=\"2\" osoba=\"2\" sampel=\"r_02.mp3\" visible=\"0\"><tresc>Can I &lt;help&gt; you?</tresc>"
+    "</kwestia><kwestia id=\"3\" osoba=\"1\" sampel=\"r_03.mp3\" visible=\"1\"><tresc>Yes.</tresc></kwestia>";
+
+// Clicks the frame of each line as it is played, until every line is uncovered.
+void AnswerComprehension(TExerciseScreen &screen)
+{
+    auto *rozum = qobject_cast<TfrmDialogi_Rozum *>(&screen);
+    QVERIFY(rozum);
+    auto *area = rozum->findChild<QWidget *>(u"Obszar"_s);
+    while (!rozum->Run().Finished()) {
+        int line = 0;
+        while (
+            line < rozum->Lines().size() &&
+            (rozum->Run().IsShown(line) || rozum->Lines()[line].Recording != rozum->Run().CurrentRecording()))
+            ++line;
+        QVERIFY(line < rozum->Lines().size());
+        QTest::mouseClick(area, Qt::LeftButton, {}, rozum->FrameRect(line).center());
+    }
 }
 
 // A sentence file of one sentence with instructions for every screen that plays it.
@@ -185,6 +212,13 @@ QList<KindRow> kindRows()
          {}},
         {11, u"dialog.xml"_s, Envelope(11, "", DialogueBody), {}, {}, false, {}, u"IMG_JeszczeRaz"_s, true},
         {26, u"dialog.xml"_s, Envelope(26, "", DialogueBody), {}, {}, false, {}, u"IMG_JeszczeRaz"_s, false},
+        // The listen button plays the question without showing the media window.
+        {14, u"rozum.xml"_s, Envelope(14, "", DialogueTaskBody), {u"r_02.mp3"_s}, AnswerComprehension, false},
+        {18,
+         u"dop.xml"_s,
+         Envelope(18, "", DialogueTaskBody),
+         {},
+         [](TExerciseScreen &screen) { Click(screen, u"btnSpr"_s); }},
     };
 }
 

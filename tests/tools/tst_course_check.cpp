@@ -286,6 +286,83 @@ private slots:
                 u"Dane\\tabela.xml: wyraz 1 (x): column 3 is not one of the table's columns 1..2"_s}));
     }
 
+    void checksDialogueTaskBodies()
+    {
+        // Comprehension and completion files, alone and as items of a dialogue package, each
+        // with one fault of its kind; recordings and the background are there.
+        CourseFixture course;
+        course.WriteDefinitions({u"1:Grupa:Group"_s}, {});
+        course.Write(u"Gfx/Background_dial/bg_dialog.bmp"_s, "BM");
+        course.Write(u"Media/Dialogi/a.mp3"_s, "ID3");
+        const auto dialogue = [](int kind, const QString &title, const QString &modes,
+                                 const QStringList &lines, const QString &param1 = u"0"_s,
+                                 const QString &param2 = u"0"_s) {
+            QString body;
+            for (const QString &mode : modes.split(u' '))
+                body += u"<tryb_znikania>"_s + mode + u"</tryb_znikania>"_s;
+            body += u"<polecenia/>"_s;
+            for (const QString &line : lines) {
+                const bool hidden = line.startsWith(u'!');
+                body +=
+                    u"<kwestia osoba=\"1\" sampel=\"a.mp3\" visible=\"%1\"><tresc>%2</tresc></kwestia>"_s.arg(
+                        hidden ? u"0"_s : u"1"_s, (hidden ? line.mid(1) : line).toHtmlEscaped());
+            }
+            return CourseFixture::Utf8(CourseFixture::Exercise(kind, 1, title, {}, 1, param1, param2, body));
+        };
+        course.WriteExercise(u"r_dobre.xml"_s, dialogue(14, u"Dobre"_s, u"1 1"_s, {u"Hi."_s, u"!Hello."_s}));
+        course.WriteExercise(u"r_tryb.xml"_s, dialogue(14, u"Tryb"_s, u"4 1"_s, {u"Hi."_s, u"Hello."_s}));
+        course.WriteExercise(u"r_autor.xml"_s, dialogue(14, u"Autor"_s, u"1 1"_s, {u"Hi."_s, u"Hello."_s}));
+        course.WriteExercise(u"u_dobre.xml"_s,
+                             dialogue(18, u"Dobre"_s, u"1 2"_s, {u"Can I <help> you?"_s, u"Yes, please."_s}));
+        course.WriteExercise(u"u_tryb.xml"_s, dialogue(18, u"Tryb"_s, u"1 0"_s, {u"Can I <help> you?"_s}));
+        course.WriteExercise(u"u_pusto.xml"_s, dialogue(18, u"Pusto"_s, u"1 1"_s, {u"Can I <> help you?"_s}));
+        course.WriteExercise(u"u_krotko.xml"_s,
+                             dialogue(18, u"Krotko"_s, u"1 3"_s, {u"Hi there."_s, u"Bye."_s}));
+        course.WriteExercise(
+            u"u_gesto.xml"_s,
+            dialogue(18, u"Gesto"_s, u"1 2"_s, {u"- - <yes> - - - - - - - - -"_s, u"Can I help you?"_s}));
+        course.WriteExercise(u"u_otwarte.xml"_s,
+                             dialogue(18, u"Otwarte"_s, u"1 1"_s, {u"Can I <help you?"_s}));
+        // A package of comprehension (4) and completion (8) whose modes both fail.
+        course.WriteExercise(u"w_pakiet.xml"_s,
+                             dialogue(100, u"Pakiet"_s, u"9 9"_s, {u"Can I <help> you?"_s}, u"2"_s, u"12"_s));
+
+        const Run run = inspect({course.Folder()});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err,
+                 (QStringList{
+                     u"Dane\\r_autor.xml: comprehension: mode 1 hides the lines marked visible=\"0\", and no "
+                     u"line is; "
+                     "nothing is asked"_s,
+                     u"Dane\\r_tryb.xml: comprehension: tryb_znikania 1 is 4; only 1, 2 and 3 hide lines, so "
+                     u"nothing is "
+                     "asked"_s,
+                     u"Dane\\u_gesto.xml: completion: kwestia 1: its 12 words call for 2 gaps, but only 1 "
+                     u"can be placed "
+                     "(gaps may not stand side by side, and a word needs a letter or digit)"_s,
+                     u"Dane\\u_krotko.xml: completion: mode 3 finds no line long enough for a gap (4 words "
+                     u"or more); "
+                     "there is nothing to fill in"_s,
+                     u"Dane\\u_otwarte.xml: kwestia 1: a \"<\" is not closed by \">\": Can I <help you?"_s,
+                     u"Dane\\u_otwarte.xml: completion: mode 1 uses the author's gaps, and no line has one; "
+                     u"there is "
+                     "nothing to fill in"_s,
+                     u"Dane\\u_pusto.xml: completion: kwestia 1: an empty gap \"<>\" is no slot"_s,
+                     u"Dane\\u_pusto.xml: completion: mode 1 uses the author's gaps, and no line has one; "
+                     u"there is "
+                     "nothing to fill in"_s,
+                     u"Dane\\u_tryb.xml: completion: tryb_znikania 2 is 0; only 1, 2 and 3 make gaps, so "
+                     u"every line is "
+                     "empty"_s,
+                     u"Dane\\w_pakiet.xml: comprehension: tryb_znikania 1 is 9; only 1, 2 and 3 hide lines, "
+                     u"so nothing "
+                     "is asked"_s,
+                     u"Dane\\w_pakiet.xml: completion: tryb_znikania 2 is 9; only 1, 2 and 3 make gaps, so "
+                     u"every line is "
+                     "empty"_s,
+                 }));
+    }
+
     void checksDialogueBodies()
     {
         // Each dialogue kind and a dialogue package are checked as the screens will read them;
@@ -325,6 +402,8 @@ private slots:
                 u"Dane\\b.xml: kwestia 1: a \"<\" is not closed by \">\": Hi <there."_s,
                 u"Dane\\b.xml: kwestia 1: the recording Media\\Dialogi\\d_09.mp3 is missing"_s,
                 u"Dane\\c.xml: comprehension and completion need two tryb_znikania values, the file has 1"_s,
+                u"Dane\\c.xml: comprehension: mode 1 hides the lines marked visible=\"0\", and no line is; "
+                "nothing is asked"_s,
                 u"Dane\\d.xml: comprehension and completion need two tryb_znikania values, the file has 0"_s,
                 u"Dane\\d.xml: the dialogue has no kwestia"_s,
             }));

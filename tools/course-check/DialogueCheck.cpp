@@ -2,6 +2,7 @@
 
 #include "course/ExerciseKind.h"
 #include "course/Struct_Paczka.h"
+#include "exercises/dialogues/DialogueTaskCheck.h"
 #include "exercises/dialogues/Struct_Dialogi.h"
 #include "tools/course-check/CourseCheck.h"
 
@@ -44,7 +45,9 @@ void Check(const QString &exercisePath, int kind, QStringList &problems)
     if (!file.open(QIODevice::ReadOnly))
         return;
     const QString name = QStringLiteral("Dane\\") + QFileInfo(exercisePath).fileName();
-    for (const QString &problem : InspectDialogue(file.readAll(), kinds, exercisePath))
+    const QByteArray bytes = file.readAll();
+    for (const QString &problem :
+         InspectDialogue(bytes, kinds, exercisePath) + InspectDialogueTasks(bytes, kinds))
         problems << name + QStringLiteral(": ") + problem;
 }
 

@@ -78,3 +78,4 @@ void RegisterGalleryPages_listening(Gallery &gallery); // pages_words_listening.
 void RegisterGalleryPages_sentences(Gallery &gallery);
 void RegisterGalleryPages_wordtiles(Gallery &gallery);
 void RegisterGalleryPages_dialogues(Gallery &gallery);
+void RegisterGalleryPages_dialoguetasks(Gallery &gallery); // pages_dialoguetasks.cpp, with the dialogues

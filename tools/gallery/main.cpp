@@ -88,6 +88,7 @@ int main(int argc, char **argv)
 #endif
 #ifdef AUDIVOX_GALLERY_dialogues
     RegisterGalleryPages_dialogues(gallery);
+    RegisterGalleryPages_dialoguetasks(gallery);
 #endif
 
     QDir().mkpath(out);
