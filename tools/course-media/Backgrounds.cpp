@@ -291,6 +291,12 @@ const std::map<QString, Entry> &Table()
          {kWidth, kHeight, false, [](QPainter &p) { DialogueDark(p, QStringLiteral("ticket")); }}},
         {QStringLiteral("Background_dial/zakupy_3_ubrania.bmp"),
          {kWidth, kHeight, false, [](QPainter &p) { DialogueDark(p, QStringLiteral("shirt")); }}},
+        {QStringLiteral("Background_dial/codzien_4_sasiedzi.bmp"),
+         {kWidth, kHeight, false, [](QPainter &p) { DialogueDark(p, QStringLiteral("key")); }}},
+        {QStringLiteral("Background_dial/podroze_6_pociag.bmp"),
+         {kWidth, kHeight, false, [](QPainter &p) { DialogueDark(p, QStringLiteral("train")); }}},
+        {QStringLiteral("Background_dial/zdrowie_3_silownia.bmp"),
+         {kWidth, kHeight, false, [](QPainter &p) { DialogueDark(p, QStringLiteral("shoe")); }}},
     };
     return table;
 }

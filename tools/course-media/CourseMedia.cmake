@@ -130,4 +130,6 @@ set(AUDIVOX_BACKGROUNDS
   Background_dial/bg_dialog.bmp Background_dial/jedzenie_2_kawiarnia.bmp
   Background_dial/jedzenie_3_restauracja.bmp Background_dial/praca_2_telefon.bmp
   Background_dial/zdrowie_1_lekarz.bmp Background_dial/codzien_3_sasiedzi.bmp
-  Background_dial/podroze_5_bilety.bmp Background_dial/zakupy_3_ubrania.bmp)
+  Background_dial/podroze_5_bilety.bmp Background_dial/zakupy_3_ubrania.bmp
+  Background_dial/codzien_4_sasiedzi.bmp Background_dial/podroze_6_pociag.bmp
+  Background_dial/zdrowie_3_silownia.bmp)
