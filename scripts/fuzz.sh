@@ -7,7 +7,8 @@
 #   bash scripts/fuzz.sh [SECONDS] [HARNESS...]
 #
 # SECONDS per harness (default 20, what CI runs); harnesses by name (statistics, settings,
-# profiles, dictionary, exercise, definitions, helppage, wave, ogg), all by default.
+# profiles, dictionary, exercise, bodies, dialogue, definitions, helppage, wave, ogg), all by
+# default.
 # AUDIVOX_FUZZ_BUILD names another build folder. Needs clang and libclang-rt-14-dev
 # (scripts/debian-packages.txt).
 set -euo pipefail
@@ -15,7 +16,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-20}
 shift || true
-all=(statistics settings profiles dictionary exercise definitions helppage wave ogg)
+all=(statistics settings profiles dictionary exercise bodies dialogue definitions helppage wave ogg)
 if [ $# -gt 0 ]; then harnesses=("$@"); else harnesses=("${all[@]}"); fi
 build=${AUDIVOX_FUZZ_BUILD:-$root/build-fuzz}
 jobs=${AUDIVOX_FUZZ_JOBS:-2}
@@ -27,6 +28,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 targets=()
 for h in "${harnesses[@]}"; do targets+=("fuzz_$h"); done
 cmake --build "$build" --parallel "$jobs" --target "${targets[@]}"
+built=$SECONDS
 
 # Seeds: files of the course where it has them, and a few small ones written here.
 seeds=$build/fuzz/seeds
@@ -44,6 +46,9 @@ seed wave tone.wav 'RIFF,\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xa
 seed helppage page.html '<html><head><meta http-equiv="Content-Type" content="text/html; charset=windows-1250"></head><body>\xb9</body></html>'
 mkdir -p "$seeds/exercise" "$seeds/definitions" "$seeds/helppage" "$seeds/ogg"
 find "$root/content/Dane" -name '*.xml' -size -64k -exec cp -t "$seeds/exercise" {} + 2>/dev/null || true
+# The body harnesses read the same exercise files.
+cp -r "$seeds/exercise" "$seeds/bodies"
+cp -r "$seeds/exercise" "$seeds/dialogue"
 cp "$root/content/Config/definitions.xml" "$seeds/definitions/" 2>/dev/null || true
 find "$root/content/Pomoc" -name '*.html' -size -64k -exec cp -t "$seeds/helppage" {} + 2>/dev/null || true
 if [ -f "$root/build/program/Dane/Slownik.txt" ]; then
@@ -77,4 +82,5 @@ for h in "${harnesses[@]}"; do
         grep -m 5 -E 'ERROR|runtime error|invariant broken|SUMMARY' "$log" | sed 's/^/    /' || true
     fi
 done
+echo "fuzz.sh: build ${built} s, whole run $SECONDS s"
 exit $status
