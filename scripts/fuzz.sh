@@ -62,6 +62,16 @@ if [ -z "$(ls -A "$seeds/ogg")" ] && command -v sox >/dev/null && command -v ogg
         oggenc -Q -o "$seeds/ogg/tone.ogg" "$seeds/ogg/tone.wav" && rm -f "$seeds/ogg/tone.wav"; } || true
 fi
 
+# Inputs that once found a fault are replayed first by every run.
+for dir in "$root"/fuzz/regressions/*/; do
+    [ -d "$dir" ] || continue
+    h=$(basename "$dir")
+    mkdir -p "$seeds/$h"
+    cp "$dir"* "$seeds/$h/" 2>/dev/null || true
+done
+# Leaks that are a library's own, not the program's (each explained in the file).
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
 status=0
 printf '%-12s %12s %10s %s\n' harness executions findings corpus
 for h in "${harnesses[@]}"; do
