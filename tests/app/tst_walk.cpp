@@ -8,6 +8,8 @@
 #include "app/uMain.h"
 #include "app/uPodklad.h"
 #include "course/Catalogue.h"
+#include "exercises/RegisterExercises.h"
+#include "exercises/frame/ExerciseScreen.h"
 #include "exercises/words/uFrmTest.h"
 #include "learner/uFrmInputPass.h"
 #include "learner/uFrmNewUser.h"
@@ -75,6 +77,16 @@ TfrmPomoc *shownHelp()
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (auto *help = qobject_cast<TfrmPomoc *>(window); help && help->isVisible())
             return help;
+    }
+    return nullptr;
+}
+
+// The exercise screen shown now, or null.
+TExerciseScreen *shownExercise()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *screen = qobject_cast<TExerciseScreen *>(window); screen && screen->isVisible())
+            return screen;
     }
     return nullptr;
 }
@@ -390,6 +402,134 @@ private slots:
         QTRY_VERIFY(frmWyborCwiczenia->isVisible());
         QTest::mouseClick(button(frmWyborCwiczenia, u"btn_nawigacja_wroc"_s), Qt::LeftButton);
         QTRY_VERIFY(frmMain->isVisible());
+        QSignalSpy closed(frmPodklad, &TfrmPodklad::Closed);
+        answerMessageBox("btnTak");
+        QTest::mouseClick(button(frmMain, u"btn_nawigacja_zamknij"_s), Qt::LeftButton);
+        QTRY_COMPARE(closed.size(), 1);
+
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u" | "_s)));
+        Utils::SetSystemErrorHandler({});
+        DestroyProgramScreens();
+    }
+
+    // Every screen of the running program after a login that kept the language: the menu, the
+    // table of contents, each exercise screen the program has (the first of its kind in the
+    // course), the notice of a kind without a screen, the dictionary and help. No visible
+    // caption is a designed class name or empty.
+    void everyScreenShowsItsTexts()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString assembled = qEnvironmentVariable("AUDIVOX_TEST_PROGRAM_DIR");
+        if (!QFileInfo::exists(assembled + u"/Config/definitions.xml"_s))
+            QSKIP("the program folder is not assembled");
+        QTemporaryDir dir;
+        QVERIFY(linkProgramFolder(assembled, dir.path()));
+        Utils::SetProgramFolder(dir.path());
+        Utils::SetMediaRoot(dir.path());
+        QStringList errors;
+        Utils::SetSystemErrorHandler([&errors](const QString &, const QString &text) { errors << text; });
+
+        const TStartUpResult startUp = CreateProgramScreens();
+        QVERIFY(startUp.Login);
+        QTRY_VERIFY(startUp.Login->isVisible());
+        whenModal([](QWidget *modal) {
+            auto *dialog = qobject_cast<TfrmNewUser *>(modal);
+            QVERIFY(dialog);
+            QTest::keyClicks(dialog->eLogin, u"Ola"_s);
+            QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+        });
+        QTest::mouseClick(startUp.Login->btnStworzProfil, Qt::LeftButton);
+        QTest::mouseClick(startUp.Login->Lista->viewport(), Qt::LeftButton, {}, QPoint(200, 30));
+        QTRY_VERIFY(frmMain->isVisible());
+        VERIFY_CAPTIONS(frmMain);
+        // The first-use notices would come 700 ms after each screen opens.
+        frmMain->Settings.WordNoticePending = 0;
+        frmMain->Settings.SentenceNoticePending = 0;
+        frmMain->Settings.DialogueNoticePending = 0;
+
+        // Notices on the way (a kind without a screen; no sound device, where the machine has
+        // none) are read and answered as they come.
+        QStringList notices;
+        QTimer answering;
+        answering.setInterval(50);
+        connect(&answering, &QTimer::timeout, this, [&notices] {
+            auto *box = qobject_cast<TfrmMsgBox *>(QApplication::activeModalWidget());
+            auto *ok = box ? box->findChild<TVelResButton *>(u"btnOK"_s) : nullptr;
+            if (!ok || !ok->isVisible())
+                return;
+            const QStringList problems = CaptionCheck::Problems(box);
+            notices << (problems.isEmpty() ? u"ok"_s : problems.join(u" | "_s));
+            QTest::mouseClick(ok, Qt::LeftButton);
+        });
+        answering.start();
+
+        QTest::mouseClick(frmMain->findChild<QWidget *>(u"PaintBox1"_s), Qt::LeftButton, {}, QPoint(20, 20));
+        QTRY_VERIFY(frmWyborCwiczenia->isVisible());
+        VERIFY_CAPTIONS(frmWyborCwiczenia);
+
+        // The first exercise of each kind, and the first kind that has no screen.
+        QMap<int, Course::TElement *> firstOfKind;
+        for (Course::TElement *node : frmNawigacja->CatalogueList()) {
+            if (node->NodeType != Course::NodeType::Exercise &&
+                node->NodeType != Course::NodeType::PackageItem)
+                continue;
+            if (!firstOfKind.contains(node->Kind))
+                firstOfKind.insert(node->Kind, node);
+        }
+        QList<int> kinds;
+        for (const TExerciseOpener &opener : ExerciseOpeners())
+            kinds << opener.Kind;
+        QVERIFY(kinds.size() >= 13);
+        for (int kind : kinds) {
+            // The sample course has no dialogue for reading (26): it reads the course's first
+            // dialogue, whose file format the dialogue kinds share.
+            Course::TElement *node = firstOfKind.value(kind, kind == 26 ? firstOfKind.value(11) : nullptr);
+            QVERIFY2(node, qPrintable(u"no exercise of kind %1 in the course"_s.arg(kind)));
+            frmNawigacja->SetCurrent(node);
+            OpenExercise(kind, node->FileName, node->MediaMarks);
+            QPointer<TExerciseScreen> screen = shownExercise();
+            QVERIFY2(screen, qPrintable(u"kind %1 did not open %2"_s.arg(kind).arg(node->FileName)));
+            VERIFY_CAPTIONS(screen.data());
+            QTest::mouseClick(button(screen, u"btn_nawigacja_wroc"_s), Qt::LeftButton);
+            QTRY_VERIFY2(screen.isNull(), qPrintable(screen ? screen->objectName() : QString()));
+            QTRY_VERIFY(frmWyborCwiczenia->isVisible());
+        }
+        Course::TElement *without = nullptr;
+        for (auto it = firstOfKind.cbegin(); it != firstOfKind.cend() && !without; ++it) {
+            if (!kinds.contains(it.key()))
+                without = it.value();
+        }
+        if (without) {
+            const qsizetype before = notices.size();
+            frmNawigacja->SetCurrent(without);
+            OpenExercise(without->Kind, without->FileName, without->MediaMarks);
+            QCOMPARE(notices.size(), before + 1);
+        }
+
+        // The dictionary and help, from the table of contents.
+        QTest::mouseClick(button(frmWyborCwiczenia, u"btn_nawigacja_slownik"_s), Qt::LeftButton);
+        QTRY_VERIFY(frmSlownik->isVisible());
+        VERIFY_CAPTIONS(frmSlownik);
+        frmSlownik->close();
+        QTest::mouseClick(button(frmWyborCwiczenia, u"btn_nawigacja_help"_s), Qt::LeftButton);
+        QPointer<TfrmPomoc> help = shownHelp();
+        QVERIFY(help);
+        VERIFY_CAPTIONS(help.data());
+        QTest::mouseClick(help->findChild<TVelResButton *>(u"btnBelkaWroc"_s), Qt::LeftButton);
+        QTRY_VERIFY(!help);
+
+        // Back; the repetitions of a new learner: the notice that none is due.
+        QTest::mouseClick(button(frmWyborCwiczenia, u"btn_nawigacja_wroc"_s), Qt::LeftButton);
+        QTRY_VERIFY(frmMain->isVisible());
+        VERIFY_CAPTIONS(frmMain);
+        const qsizetype before = notices.size();
+        QTest::mouseClick(frmMain->findChild<QWidget *>(u"PaintBox2"_s), Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(notices.size(), before + 1);
+        answering.stop();
+        for (const QString &notice : std::as_const(notices))
+            QCOMPARE(notice, u"ok"_s);
+
+        // Exit.
         QSignalSpy closed(frmPodklad, &TfrmPodklad::Closed);
         answerMessageBox("btnTak");
         QTest::mouseClick(button(frmMain, u"btn_nawigacja_zamknij"_s), Qt::LeftButton);
