@@ -25,6 +25,7 @@
 #include "skin/VelListBox.h"
 #include "skin/VelResButton.h"
 #include "skin/uSkin.h"
+#include "tests/media/PcmRecorder.h"
 #include "utils/SystemMessage.h"
 #include "utils/Utils.h"
 
@@ -60,33 +61,6 @@ const QByteArray Package =
     "<tlumaczenie id=\"0\">Poproszę herbatę.</tlumaczenie></kwestia>"
     "<kwestia id=\"3\" osoba=\"1\" sampel=\"cafe_03.mp3\" visible=\"0\"><tresc>Here &lt;you&gt; "
     "are.</tresc></kwestia></body></cwiczenie>";
-
-// A microphone that saves a quarter of a second of PCM.
-class TMicrophone final : public Media::IRecorder
-{
-public:
-    bool Start(const QString &path, const Media::TPcmFormat &format) override
-    {
-        m_path = path;
-        m_format = format;
-        return true;
-    }
-    bool Stop(bool save) override
-    {
-        const QString path = std::exchange(m_path, QString());
-        if (!save || path.isEmpty())
-            return false;
-        const QByteArray samples(m_format.AvgBytesPerSec() / 4, '\2');
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) &&
-               file.write(Media::WaveHeader(m_format, quint32(samples.size())) + samples) > 0;
-    }
-    bool IsRecording() const override { return !m_path.isEmpty(); }
-
-private:
-    QString m_path;
-    Media::TPcmFormat m_format;
-};
 
 class TSounds final : public Media::ISoundService
 {
@@ -211,7 +185,7 @@ private slots:
         QVERIFY(Learner::CreateEmptyStatisticsFile(dir.path() + u"/Users"_s, learner.Id));
         QVERIFY(Learner::CreateDefaultSettingsFile(dir.path() + u"/Users"_s, learner.Id));
 
-        Media::SetRecorderFactory([] { return std::make_unique<TMicrophone>(); });
+        Media::SetRecorderFactory([] { return std::make_unique<MediaFixtures::TPcmRecorder>(4, '\2'); });
         Media::SetSoundService(&sounds);
         media = std::make_unique<TfrmMedia>();
         frmMedia = media.get();

@@ -12,6 +12,7 @@
 #include "media/uMedia.h"
 #include "runtime/uFrmNawigacja.h"
 #include "skin/MyHint.h"
+#include "tests/media/PcmRecorder.h"
 #include "utils/Utils.h"
 
 #include <QApplication>
@@ -56,33 +57,6 @@ private:
     QString m_oldMedia;
 };
 
-// A microphone that hears half a second of silence.
-class QuietMicrophone final : public Media::IRecorder
-{
-public:
-    bool Start(const QString &path, const Media::TPcmFormat &format) override
-    {
-        m_path = path;
-        m_format = format;
-        return true;
-    }
-    bool Stop(bool save) override
-    {
-        const QString path = std::exchange(m_path, QString());
-        if (!save || path.isEmpty())
-            return false;
-        const QByteArray samples(m_format.AvgBytesPerSec() / 2, '\0');
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) &&
-               file.write(Media::WaveHeader(m_format, quint32(samples.size())) + samples) > 0;
-    }
-    bool IsRecording() const override { return !m_path.isEmpty(); }
-
-private:
-    QString m_path;
-    Media::TPcmFormat m_format;
-};
-
 struct Learner
 {
     TUser User;
@@ -112,7 +86,7 @@ QImage PresentationPage(PresentationStage page)
     Learner learner;
     GalleryHost host;
     host->SetLearner(&learner.User, &learner.Settings);
-    Media::SetRecorderFactory([] { return std::make_unique<QuietMicrophone>(); });
+    Media::SetRecorderFactory([] { return std::make_unique<MediaFixtures::TPcmRecorder>(2, '\0'); });
     TfrmMedia media;
     TfrmMedia *oldMedia = frmMedia;
     frmMedia = &media;
